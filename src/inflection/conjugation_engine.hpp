@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "dictionary/dictionary.hpp"
+#include "inflection/inflection_result.hpp"
+#include "inflection/inflection_rule.hpp"
+
+class KanaConverter;
+
+/// The process-wide owner of the rule sets, the verb class lists and the two
+/// dictionaries. Filled once at start-up, then only read.
+/// Warning: keeps a reference to the KanaConverter, which must outlive it.
+class ConjugationEngine {
+ public:
+  explicit ConjugationEngine(const KanaConverter& kana);
+
+  Dictionary verbDictionary;
+  Dictionary adjectiveDictionary;
+  RuleSet<InflectionRule> verbRules;
+  RuleSet<AdjectiveRule> adjectiveRules;
+  VerbClassLists classLists;
+
+  /// Loaders: false only when the file cannot be opened (and, for the class
+  /// lists, when a section keyword is missing or out of order).
+  bool loadVerbRules(const std::string& fileName);
+  bool loadVerbClasses(const std::string& fileName);
+  bool loadAdjectiveRules(const std::string& fileName);
+
+  /// The class of a romaji verb from its spelling and the class lists:
+  /// 1, 2, 4, 8, 9, 10, 12, 32, or -1 (ItidanOrGodan).
+  std::int16_t classifyVerb(const std::string& verb) const;
+
+  /// Appends the forms of `word` for one case (empty: all cases) that pass
+  /// the filters (0: any). Never empties `results`.
+  void conjugateVerb(InflectionResult word, const std::string& caseName,
+                     std::int32_t senseFilter, std::int16_t politenessFilter,
+                     std::vector<InflectionResult>& results) const;
+
+  void conjugateAdjective(InflectionResult word, const std::string& caseName,
+                          std::int32_t senseFilter, std::int16_t politenessFilter,
+                          std::vector<InflectionResult>& results) const;
+
+  /// Appends the dictionary words that produce `form` (spaces disregarded).
+  void reverseSearchVerbs(std::string form, std::vector<InflectionResult>& candidates) const;
+  void reverseSearchAdjectives(std::string form,
+                               std::vector<InflectionResult>& candidates) const;
+
+  const KanaConverter& kana() const { return kana_; }
+
+ private:
+  const KanaConverter& kana_;
+};
+
+/// The four copula forms answering to "Indicative" (or to all cases).
+void conjugateCopula(const std::string& caseName, std::int32_t senseFilter,
+                     std::int16_t politenessFilter, std::vector<InflectionResult>& results);
+
+/// True when the romaji word cannot be a verb in dictionary form.
+bool hasBadVerbEnding(const std::string& verb);
+
+/// True when the romaji word cannot be a true adjective in dictionary form.
+bool hasBadAdjectiveEnding(const std::string& adjective);
+
+/// True when the texts are equal once every space (0x20 only) is removed.
+bool equalIgnoringSpaces(const std::string& a, const std::string& b);

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+/// How a verb rule spells its form (see form_assembly.hpp).
+struct RuleFormation {
+  std::int32_t endingColumn = 0;  ///< column of VerbEndingTable; outside 0..7 reads as empty
+  std::string prefix;             ///< romaji before the stem
+  std::string suffix;             ///< romaji after the ending, or the whole replacement of `word`
+  std::string auxiliary;          ///< romaji word after one space; empty for none
+  std::string writtenTail;        ///< EUC-JP written form of the auxiliary or replacement
+};
+
+/// One verb rule, combining its case line, group line and rule line.
+struct InflectionRule {
+  std::int16_t subCaseId = 0;
+  std::int16_t caseId = 0;
+  std::string caseName;
+  std::int32_t sense = 0;
+  std::int32_t politeness = 0;
+  std::int32_t attitude = 0;
+  std::uint8_t colloquial = 0;
+  std::int16_t resultClass = 0;  ///< WordOverride for an exception rule
+  std::string gloss;
+  std::uint16_t appliesTo = 0;  ///< mask of the word classes served
+  std::string word;             ///< empty, or the word (ending) the rule is restricted to
+  std::vector<std::int16_t> addedCases;
+  RuleFormation formation;
+};
+
+/// One adjective rule: the form is the stem (the word less its final i)
+/// followed by `ending`.
+struct AdjectiveRule {
+  std::int16_t subCaseId = 0;
+  std::int16_t caseId = 0;
+  std::string caseName;
+  std::int32_t sense = 0;
+  std::int32_t politeness = 0;
+  std::int16_t resultClass = 0;  ///< WordOverride for an exception rule
+  std::string gloss;
+  std::string ending;  ///< replaces the final i; for an exception rule, the exact word
+  std::vector<std::int16_t> addedCases;
+};
+
+/// The rules of one part of speech, filed by case name in file order.
+template <typename Rule>
+struct RuleSet {
+  std::multimap<std::string, Rule> rules;  ///< equal names keep file order
+  std::vector<std::string> caseOrder;      ///< case names in the order of their groups
+};
+
+/// The eleven word lists of the verb classification file, each in file order.
+struct VerbClassLists {
+  std::vector<std::string> auxiliaries;
+  std::vector<std::string> copulas;
+  std::vector<std::string> suruEndingGodans;
+  std::vector<std::string> specialSuruConj;
+  std::vector<std::string> pureIrregular;
+  std::vector<std::string> irregularGodan;
+  std::vector<std::string> irregularItidan;
+  std::vector<std::string> itidanOrGodan;
+  std::vector<std::string> iruGodans;
+  std::vector<std::string> eruGodans;
+  std::vector<std::string> nonstemInflections;
+};
