@@ -1,0 +1,3 @@
+#include "shell/commands.hpp"
+
+bool conjCommand(const ParsedCommand&, ShellContext&) { return true; }

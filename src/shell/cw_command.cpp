@@ -1,0 +1,3 @@
+#include "shell/commands.hpp"
+
+bool cwCommand(const ParsedCommand&, ShellContext&) { return true; }

@@ -1,0 +1,3 @@
+#include "shell/commands.hpp"
+
+bool dtestCommand(const ParsedCommand&, ShellContext&) { return true; }

@@ -1,0 +1,3 @@
+#include "shell/commands.hpp"
+
+bool rconjCommand(const ParsedCommand&, ShellContext&) { return true; }
