@@ -1,0 +1,20 @@
+#pragma once
+
+#include <iosfwd>
+
+#include "command/command_table.hpp"
+#include "shell/shell_context.hpp"
+
+class ConjugationEngine;
+class KanaConverter;
+
+/// Declares the six console commands, their switches and parameters; each
+/// handler works on `context`, which must outlive the table.
+void declareCommands(CommandTable& table, ShellContext& context);
+
+/// The banner printed before loading.
+void printBanner(std::ostream& out);
+
+/// Loads the five data files from the working directory, announcing each.
+/// False after a fatal failure (a rule file), whose messages are printed.
+bool loadDataFiles(ConjugationEngine& engine, const KanaConverter& kana, std::ostream& out);
