@@ -1,0 +1,218 @@
+#include "dictionary/dictionary.hpp"
+
+#include <cstddef>
+#include <cstdint>
+#include <fstream>
+#include <ostream>
+#include <sstream>
+#include <utility>
+
+#include "inflection/word_class.hpp"
+#include "romaji/kana_converter.hpp"
+
+namespace {
+
+/// Reads a whole file into memory. False when it cannot be opened.
+bool readWholeFile(const std::string& fileName, std::string& text) {
+  std::ifstream file(fileName, std::ios::binary);
+  if (!file.is_open()) return false;
+  std::ostringstream buffer;
+  buffer << file.rdbuf();  // a directory or unreadable file yields nothing
+  text = std::move(buffer).str();
+  return true;
+}
+
+/// Lines may end in CR LF: the CR directly before each LF is dropped, the
+/// way a text-mode read would on systems that write CR LF.
+std::string dropCarriageReturns(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    out.push_back(text[i]);
+  }
+  return out;
+}
+
+/// A cursor over the file's bytes that reads fields the way formatted and
+/// unformatted stream extraction would, without ever reading past the end.
+class FieldReader {
+ public:
+  explicit FieldReader(const std::string& text) : text_(text) {}
+
+  bool atEnd() const { return pos_ >= text_.size(); }
+
+  /// The bytes up to the next `stop` (consumed, not kept). False when the
+  /// text ends first; `field` then holds what was read.
+  bool readUntil(char stop, std::string& field) {
+    const std::size_t found = text_.find(stop, pos_);
+    if (found == std::string::npos) {
+      field.assign(text_, pos_, std::string::npos);
+      pos_ = text_.size();
+      return false;
+    }
+    field.assign(text_, pos_, found - pos_);
+    pos_ = found + 1;
+    return true;
+  }
+
+  /// The bytes up to a TAB or a LF, whichever comes first (consumed, not
+  /// kept). Returns the terminator, or '\0' when the text ends first.
+  char readUntilTabOrLineFeed(std::string& field) {
+    const std::size_t found = text_.find_first_of("\t\n", pos_);
+    if (found == std::string::npos) {
+      field.assign(text_, pos_, std::string::npos);
+      pos_ = text_.size();
+      return '\0';
+    }
+    field.assign(text_, pos_, found - pos_);
+    pos_ = found + 1;
+    return text_[found];
+  }
+
+  /// A formatted decimal integer within [low, high]: leading white space
+  /// skipped, an optional sign, then digits. False (nothing consumed beyond
+  /// what was scanned) when there are no digits or the value is out of range.
+  bool readInteger(std::int64_t low, std::int64_t high, std::int64_t& value) {
+    while (pos_ < text_.size() && isSpace(text_[pos_])) ++pos_;
+    bool negative = false;
+    if (pos_ < text_.size() && (text_[pos_] == '+' || text_[pos_] == '-')) {
+      negative = text_[pos_] == '-';
+      ++pos_;
+    }
+    bool anyDigit = false;
+    bool outOfRange = false;
+    std::int64_t magnitude = 0;
+    const std::int64_t limit = negative ? -low : high;
+    while (pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '9') {
+      anyDigit = true;
+      const int digit = text_[pos_] - '0';
+      if (!outOfRange && magnitude > (limit - digit) / 10) outOfRange = true;
+      if (!outOfRange) magnitude = magnitude * 10 + digit;
+      ++pos_;
+    }
+    if (!anyDigit || outOfRange) return false;
+    value = negative ? -magnitude : magnitude;
+    return true;
+  }
+
+  /// Consumes exactly one byte, whatever it is.
+  void skipOne() {
+    if (pos_ < text_.size()) ++pos_;
+  }
+
+  /// Discards the rest of the line, its LF included. False when it holds
+  /// more than `limit` bytes before the LF, which is outside the format.
+  bool skipLine(std::size_t limit) {
+    const std::size_t found = text_.find('\n', pos_);
+    const std::size_t lineEnd = found == std::string::npos ? text_.size() : found;
+    if (lineEnd - pos_ > limit) return false;
+    pos_ = found == std::string::npos ? text_.size() : found + 1;
+    return true;
+  }
+
+ private:
+  static bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+  }
+
+  const std::string& text_;
+  std::size_t pos_ = 0;
+};
+
+/// The longest remainder of the header line the format allows.
+constexpr std::size_t kHeaderRemainderLimit = 255;
+
+enum class LineOutcome {
+  Complete,      ///< a whole entry line was read
+  LastComplete,  ///< the file ended inside the meaning or extended fields: keep the entry, stop
+  Broken,        ///< the line cannot be read as an entry: drop it, stop
+};
+
+/// Reads one verb entry line into `entry`.
+LineOutcome readVerbLine(FieldReader& reader, DictionaryEntry& entry, std::ostream& console) {
+  if (!reader.readUntil('\t', entry.written)) return LineOutcome::Broken;
+  if (!reader.readUntil('\t', entry.reading)) return LineOutcome::Broken;
+  std::int64_t value = 0;
+  if (!reader.readInteger(INT16_MIN, INT16_MAX, value)) return LineOutcome::Broken;
+  entry.wordClass = static_cast<std::int16_t>(value);
+  reader.skipOne();
+  if (!reader.readInteger(INT32_MIN, INT32_MAX, value)) return LineOutcome::Broken;
+  entry.attitude = static_cast<std::int32_t>(value);
+  reader.skipOne();
+  const char end = reader.readUntilTabOrLineFeed(entry.meaning);
+  if (end == '\0') return LineOutcome::LastComplete;
+  if (end == '\n') return LineOutcome::Complete;
+  console << "EXTENDED ENTRY\n";
+  for (std::size_t i = 0; i < 4; ++i) {
+    if (!reader.readUntil('\t', entry.extended[i])) return LineOutcome::LastComplete;
+  }
+  if (!reader.readUntil('\n', entry.extended[4])) return LineOutcome::LastComplete;
+  return LineOutcome::Complete;
+}
+
+/// Reads one adjective entry line into `entry`.
+LineOutcome readAdjectiveLine(FieldReader& reader, DictionaryEntry& entry,
+                              std::ostream& console) {
+  if (!reader.readUntil('\t', entry.written)) return LineOutcome::Broken;
+  if (!reader.readUntil('\t', entry.reading)) return LineOutcome::Broken;
+  entry.wordClass = TrueAdjective;
+  entry.attitude = 0;
+  const char end = reader.readUntilTabOrLineFeed(entry.meaning);
+  if (end == '\0') return LineOutcome::LastComplete;
+  if (end == '\n') return LineOutcome::Complete;
+  console << "EXTENDED ENTRY\n";
+  if (!reader.readUntil('\n', entry.extended[0])) return LineOutcome::LastComplete;
+  return LineOutcome::Complete;
+}
+
+using LineReader = LineOutcome (*)(FieldReader&, DictionaryEntry&, std::ostream&);
+
+/// Reads the count line and then at most that many entry lines. A file that
+/// ends early or a line that cannot be read stops loading; the entries read
+/// before it are kept.
+void parseDictionary(const std::string& text, const KanaConverter& kana, std::ostream& console,
+                     LineReader readLine, Dictionary::Entries& entries) {
+  FieldReader reader(text);
+  std::int64_t count = 0;
+  if (!reader.readInteger(INT32_MIN, INT32_MAX, count)) return;
+  if (!reader.skipLine(kHeaderRemainderLimit)) return;
+  for (std::int64_t line = 0; line < count && !reader.atEnd(); ++line) {
+    DictionaryEntry entry;  // fresh each line: nothing carries over
+    const LineOutcome outcome = readLine(reader, entry, console);
+    if (outcome == LineOutcome::Broken) break;
+    entry.romaji = kana.toRomaji(entry.reading);
+    std::string key = entry.romaji;
+    entries.emplace(std::move(key), std::move(entry));  // after equal keys: file order
+    if (outcome == LineOutcome::LastComplete) break;
+  }
+}
+
+bool loadFile(const std::string& fileName, const KanaConverter& kana, std::ostream& console,
+              LineReader readLine, Dictionary::Entries& entries) {
+  std::string raw;
+  if (!readWholeFile(fileName, raw)) return false;
+  entries.clear();
+  parseDictionary(dropCarriageReturns(raw), kana, console, readLine, entries);
+  console.flush();
+  return true;
+}
+
+}  // namespace
+
+bool Dictionary::loadVerbFile(const std::string& fileName, const KanaConverter& kana,
+                              std::ostream& console) {
+  return loadFile(fileName, kana, console, readVerbLine, entries);
+}
+
+bool Dictionary::loadAdjectiveFile(const std::string& fileName, const KanaConverter& kana,
+                                   std::ostream& console) {
+  return loadFile(fileName, kana, console, readAdjectiveLine, entries);
+}
+
+bool Dictionary::lookup(const std::string& romaji, std::vector<DictionaryEntry>& found) const {
+  found.clear();
+  const auto [first, last] = entries.equal_range(romaji);
+  for (auto it = first; it != last; ++it) found.push_back(it->second);
+  return !found.empty();
+}
