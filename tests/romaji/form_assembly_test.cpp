@@ -1,0 +1,220 @@
+#include "romaji/form_assembly.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "romaji/euc_kana.hpp"
+#include "romaji/verb_ending_table.hpp"
+
+namespace {
+
+const KanaConverter& converter() {
+  static const KanaConverter instance;
+  return instance;
+}
+
+InflectionResult verb(std::string romaji, std::int16_t wordClass, std::string written = {}) {
+  InflectionResult word;
+  word.romaji = std::move(romaji);
+  word.wordClass = wordClass;
+  word.written = std::move(written);
+  return word;
+}
+
+InflectionRule regularRule(std::int32_t column, std::string suffix = {}, std::string auxiliary = {},
+                           std::string prefix = {}, std::string writtenTail = {}) {
+  InflectionRule rule;
+  rule.formation.endingColumn = column;
+  rule.formation.prefix = std::move(prefix);
+  rule.formation.suffix = std::move(suffix);
+  rule.formation.auxiliary = std::move(auxiliary);
+  rule.formation.writtenTail = std::move(writtenTail);
+  return rule;
+}
+
+InflectionRule wordRule(std::string suffix, std::string writtenTail = {}) {
+  InflectionRule rule;
+  rule.formation.suffix = std::move(suffix);
+  rule.formation.writtenTail = std::move(writtenTail);
+  return rule;
+}
+
+struct Split {
+  std::string romaji;
+  std::string stem;
+  std::string ending;
+};
+
+}  // namespace
+
+TEST(SplitItidan, EndingIsTheLastTwoCharacters) {
+  const Split cases[] = {{"taberu", "tabe", "ru"}, {"miru", "mi", "ru"}, {"ru", "", "ru"},
+                         {"r", "", "r"},           {"", "", ""}};
+  for (const Split& c : cases) {
+    EXPECT_EQ(splitItidan(c.romaji), std::make_pair(c.stem, c.ending)) << c.romaji;
+  }
+}
+
+TEST(SplitGodan, EndingIsOneCharacterAfterAVowelElseTwo) {
+  const Split cases[] = {{"kaku", "ka", "ku"}, {"kau", "ka", "u"},    {"hanasu", "hana", "su"},
+                         {"matu", "ma", "tu"}, {"iu", "i", "u"},      {"ku", "", "ku"},
+                         {"u", "", "u"},       {"", "", ""}};
+  for (const Split& c : cases) {
+    EXPECT_EQ(splitGodan(c.romaji), std::make_pair(c.stem, c.ending)) << c.romaji;
+  }
+}
+
+TEST(VerbEndingTable, ColumnZeroIsTheBareStemInEveryRow) {
+  for (const auto& row : VerbEndingTable) EXPECT_EQ(row[0], "");
+}
+
+TEST(VerbEnding, ColumnsOutsideTheTableGiveNoEnding) {
+  EXPECT_EQ(verbEnding(2, 6), "ite");
+  EXPECT_EQ(verbEnding(2, -1), "");
+  EXPECT_EQ(verbEnding(2, 8), "");
+  EXPECT_EQ(verbEnding(10, 3), "");
+}
+
+TEST(AssembleRegularForm, BuildsTheRomajiFromStemAndTableEnding) {
+  const struct {
+    InflectionResult verb;
+    InflectionRule rule;
+    std::string romaji;
+  } cases[] = {
+      {verb("taberu", Itidan), regularRule(6), "tabete"},
+      {verb("taberu", Itidan), regularRule(1, "nai"), "tabenai"},
+      {verb("kaku", Godan), regularRule(6), "kaite"},
+      {verb("kau", Godan), regularRule(6), "katte"},
+      {verb("yomu", Godan), regularRule(6), "yonde"},
+      {verb("hanasu", Godan), regularRule(6), "hanasite"},
+      {verb("matu", Godan), regularRule(6), "matte"},
+      {verb("oyogu", Godan), regularRule(7), "oyoida"},
+      {verb("asobu", Godan), regularRule(5), "asobou"},
+      {verb("sinu", Godan), regularRule(1, "nai"), "sinanai"},
+      {verb("kaeru", Godan), regularRule(4, "ba"), "kaereba"},
+      {verb("kaku", Godan), regularRule(2, {}, "masu"), "kaki masu"},
+      {verb("kaku", Godan), regularRule(0, "tai"), "katai"},
+      {verb("kaku", Godan), regularRule(1, "seru", {}, "o"), "okakaseru"},
+      {verb("kaku", Godan), regularRule(9), "ka"},
+      {verb("okiru", IrregularItidan), regularRule(6), "okite"},
+      {verb("iku", IrregularGodan), regularRule(2, "masu"), "ikimasu"},
+      {verb("u", Godan), regularRule(3), "u"},
+  };
+  for (const auto& c : cases) {
+    const InflectionResult form = assembleRegularForm(c.rule, c.verb, converter());
+    EXPECT_EQ(form.romaji, c.romaji) << c.verb.romaji;
+    EXPECT_EQ(form.reading, converter().toKana(c.romaji)) << c.verb.romaji;
+  }
+}
+
+TEST(AssembleRegularForm, StartsAPlainAffirmativeVerbInflection) {
+  InflectionResult dictionaryForm = verb("kaku", Godan);
+  dictionaryForm.gloss = "write";
+  dictionaryForm.meaning = "to write";
+  dictionaryForm.appliedCases = {3};
+  const InflectionResult form = assembleRegularForm(regularRule(6), dictionaryForm, converter());
+  EXPECT_EQ(form.wordClass, VerbInflection);
+  EXPECT_EQ(form.politeness, Plain);
+  EXPECT_EQ(form.sense, Affirmative);
+  EXPECT_EQ(form.attitude, Neutral);
+  EXPECT_EQ(form.colloquial, 0);
+  EXPECT_TRUE(form.appliedCases.empty());
+  EXPECT_EQ(form.caseName, "Infinitive (Dict Form)");
+  EXPECT_EQ(form.gloss, "");
+  EXPECT_EQ(form.meaning, "");
+}
+
+TEST(AssembleRegularForm, AuxiliaryKanaHasNoSpace) {
+  using namespace euc;
+  const InflectionResult form =
+      assembleRegularForm(regularRule(2, {}, "masu"), verb("kaku", Godan), converter());
+  EXPECT_EQ(form.reading, join(ka, ki, ma, su));
+}
+
+TEST(AssembleRegularForm, WithoutWrittenFormWritesTheKanaOfTheWholeForm) {
+  using namespace euc;
+  const InflectionResult form =
+      assembleRegularForm(regularRule(2, {}, "masu"), verb("kaku", Godan), converter());
+  EXPECT_EQ(form.written, join(ka, ki, ma, su));
+  EXPECT_EQ(form.written, form.reading);
+}
+
+TEST(AssembleRegularForm, KeepsTheKanjiAndReplacesTheDictionaryEndingKana) {
+  using namespace euc;
+  const std::string kaku = join(kanjiKaku, ku);
+  const struct {
+    InflectionRule rule;
+    std::string written;
+  } cases[] = {
+      {regularRule(6), join(kanjiKaku, i, te)},
+      {regularRule(1, "nai"), join(kanjiKaku, ka, na, i)},
+      {regularRule(2, {}, "masu"), join(kanjiKaku, ki, ma, su)},
+      {regularRule(2, {}, "masu", {}, "\xB0\xA1"), join(kanjiKaku, ki, std::string_view("\xB0\xA1"))},
+      {regularRule(0, {}, {}, "o"), join(std::string_view("\xA4\xAA"), kanjiKaku)},
+      {regularRule(6, "shi"), join(kanjiKaku, i, te, std::string_view(kResultNotValid))},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(assembleRegularForm(c.rule, verb("kaku", Godan, kaku), converter()).written, c.written);
+  }
+}
+
+TEST(AssembleRegularForm, KeepsAWrittenFormShorterThanOneCharacterWhole) {
+  using namespace euc;
+  const InflectionResult form = assembleRegularForm(regularRule(6), verb("kaku", Godan, "x"), converter());
+  EXPECT_EQ(form.written, join(std::string_view("x"), i, te));
+}
+
+TEST(AssembleRegularForm, MarksIllFormedPiecesAsNotValid) {
+  const InflectionResult form = assembleRegularForm(regularRule(6, "shi"), verb("kaku", Godan), converter());
+  EXPECT_EQ(form.romaji, "kaiteshi");
+  EXPECT_EQ(form.reading, kResultNotValid);
+  EXPECT_EQ(form.written, kResultNotValid);
+}
+
+TEST(AssembleWordForm, ReplacesTheRuleWordByTheSuffix) {
+  using namespace euc;
+  const struct {
+    InflectionResult verb;
+    std::string ruleWord;
+    InflectionRule rule;
+    std::string romaji;
+    std::string written;
+  } cases[] = {
+      {verb("ai suru", IrregularSuru, join(kanjiKaku, su, ru)), "suru", wordRule("sita", join(si, ta)),
+       "ai sita", join(kanjiKaku, si, ta)},
+      {verb("ai suru", IrregularSuru), "suru", wordRule("aisita", join(si, ta)), "ai sita",
+       join(a, i, si, ta)},
+      {verb("benkyou suru", IrregularSuru), "suru", wordRule("sinai"), "benkyou sinai",
+       converter().toKana("benkyou")},
+      {verb("iku", IrregularGodan, join(kanjiKaku, ku)), "iku", wordRule("itta", join(i, smallTu, ta)),
+       "itta", join(i, smallTu, ta)},
+      {verb("dekiru", IrregularItidan), "kiru", wordRule("kita", join(ki, ta)), "dekita",
+       join(de, ki, ta)},
+      {verb("kuru", Irregular, join(kanjiKaku, ru)), "kuru", wordRule("konai", "\xCD\xE8\xA4\xCA\xA4\xA4"),
+       "konai", "\xCD\xE8\xA4\xCA\xA4\xA4"},
+      {verb("mottekuru", Irregular, join(kanjiKaku, te, ku, ru)), "kuru", wordRule("kita", join(ki, ta)),
+       "mottekita", join(kanjiKaku, te, ki, ta)},
+      {verb("ku", Irregular, std::string(ku)), "kuru", wordRule("kita", join(ki, ta)), "kukita",
+       join(ku, ki, ta)},
+  };
+  for (const auto& c : cases) {
+    const InflectionResult form = assembleWordForm(c.rule, c.ruleWord, c.verb, converter());
+    EXPECT_EQ(form.romaji, c.romaji) << c.verb.romaji;
+    EXPECT_EQ(form.written, c.written) << c.verb.romaji;
+    EXPECT_EQ(form.reading, converter().toKana(c.romaji)) << c.verb.romaji;
+    EXPECT_EQ(form.wordClass, VerbInflection) << c.verb.romaji;
+  }
+}
+
+TEST(AssembleWordForm, KeepsAVerbShorterThanTheRuleWordAsItsStem) {
+  const struct {
+    std::string verb;
+    std::string romaji;
+  } cases[] = {{"", "sita"}, {"u", "usita"}, {"suru", "sita"}, {" suru", " sita"}};
+  for (const auto& c : cases) {
+    const InflectionResult form =
+        assembleWordForm(wordRule("sita"), "suru", verb(c.verb, IrregularSuru), converter());
+    EXPECT_EQ(form.romaji, c.romaji) << c.verb;
+  }
+}
