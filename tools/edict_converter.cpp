@@ -1,0 +1,71 @@
+// Converts the EDICT dictionary file into the bundled verb and adjective
+// dictionaries and the verb class lists EDICT settles.
+//
+//   edict_converter [EDICT-FILE [OUTPUT-DIR]]
+//
+// Defaults: /usr/share/edict/edict (Debian's edict package) and the current
+// directory. Writes Words_Verbs.dat, Words_Adj.dat and edict_class_lists.txt,
+// then prints what it converted and what it left out.
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "edict_dictionaries.hpp"
+#include "romaji/kana_converter.hpp"
+
+namespace {
+
+bool writeFile(const std::string& path, auto write) {
+  std::ofstream out(path, std::ios::binary);
+  if (!out) {
+    std::cerr << "cannot write " << path << '\n';
+    return false;
+  }
+  write(out);
+  out.flush();
+  if (!out) {
+    std::cerr << "error writing " << path << '\n';
+    return false;
+  }
+  return true;
+}
+
+void printStats(std::ostream& out, const ConversionStats& stats) {
+  out << "EDICT lines read: " << stats.linesRead << ", entries: " << stats.entriesParsed << '\n';
+  std::size_t verbs = 0;
+  for (auto [wordClass, count] : stats.verbsByClass) {
+    out << "  class " << wordClass << ": " << count << '\n';
+    verbs += count;
+  }
+  out << "verb lines: " << verbs << " (of which noun + suru: " << stats.suruNouns << ")\n";
+  out << "adjective lines: " << stats.adjectives << '\n';
+  out << "skipped, reading outside the syllable table: " << stats.unreadableKana << '\n';
+  out << "skipped, key with an ending no rule serves: " << stats.unexpectedEnding << '\n';
+  out << "dropped as exact repeats: " << stats.duplicates << '\n';
+  for (const std::string& reading : stats.skippedReadings) out << "  skipped: " << reading << '\n';
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string edictPath = argc > 1 ? argv[1] : "/usr/share/edict/edict";
+  std::string outputDir = argc > 2 ? argv[2] : ".";
+  std::ifstream edict(edictPath, std::ios::binary);
+  if (!edict) {
+    std::cerr << "cannot open " << edictPath << " (install the edict package)\n";
+    return 1;
+  }
+  const KanaConverter converter;
+  ConvertedDictionaries dictionaries = convertEdict(edict, converter);
+  bool written =
+      writeFile(outputDir + "/Words_Verbs.dat",
+                [&](std::ostream& out) { writeVerbFile(out, dictionaries.verbs); }) &&
+      writeFile(outputDir + "/Words_Adj.dat",
+                [&](std::ostream& out) { writeAdjectiveFile(out, dictionaries.adjectives); }) &&
+      writeFile(outputDir + "/edict_class_lists.txt", [&](std::ostream& out) {
+        writeClassLists(out, classListsOf(dictionaries.verbs));
+      });
+  if (!written) return 1;
+  printStats(std::cout, dictionaries.stats);
+  return 0;
+}
