@@ -45,6 +45,58 @@ InflectionResult newForm(std::string romaji, std::string written, std::string re
   return form;
 }
 
+/// Stem and table ending of a regular form.
+StemAndEnding regularParts(const InflectionRule& rule, const InflectionResult& verb) {
+  // Irregular itidan verbs split as godan; for their "ru" ending both agree.
+  const auto [stem, dictionaryEnding] =
+      verb.wordClass == Itidan ? itidanParts(verb.romaji) : godanParts(verb.romaji);
+  return {stem, verbEnding(verbEndingRow(verb.wordClass, dictionaryEnding),
+                           rule.formation.endingColumn)};
+}
+
+std::string regularRomaji(const RuleFormation& formation, std::string_view stem,
+                          std::string_view ending) {
+  std::string romaji;
+  romaji.reserve(formation.prefix.size() + stem.size() + ending.size() + formation.suffix.size() +
+                 1 + formation.auxiliary.size());
+  romaji += formation.prefix;
+  romaji += stem;
+  romaji += ending;
+  romaji += formation.suffix;
+  if (!formation.auxiliary.empty()) {
+    romaji += ' ';
+    romaji += formation.auxiliary;
+  }
+  return romaji;
+}
+
+/// The romaji of a word form and the stem the rule word leaves.
+std::pair<std::string, std::string_view> wordRomaji(const RuleFormation& formation,
+                                                    std::string_view ruleWord,
+                                                    std::string_view verbRomaji) {
+  constexpr std::string_view kSuruCompound = " suru";
+  std::string_view stem;
+  std::string romaji;
+  if (verbRomaji.size() > kSuruCompound.size() - 1 && verbRomaji.ends_with(kSuruCompound)) {
+    // A noun + suru compound keeps its noun and the space; a suffix that
+    // repeats the noun does not repeat it in the form.
+    stem = verbRomaji.substr(0, verbRomaji.size() - kSuruCompound.size());
+    std::string_view replacement = formation.suffix;
+    if (replacement.starts_with(stem)) replacement.remove_prefix(stem.size());
+    romaji.reserve(stem.size() + 1 + replacement.size());
+    romaji += stem;
+    romaji += ' ';
+    romaji += replacement;
+  } else {
+    stem = splitLast(verbRomaji, ruleWord.size()).first;
+    if (verbRomaji.size() < ruleWord.size()) stem = verbRomaji;
+    romaji.reserve(stem.size() + formation.suffix.size());
+    romaji += stem;
+    romaji += formation.suffix;
+  }
+  return {std::move(romaji), stem};
+}
+
 }  // namespace
 
 std::pair<std::string, std::string> splitItidan(const std::string& romaji) {
@@ -57,26 +109,21 @@ std::pair<std::string, std::string> splitGodan(const std::string& romaji) {
   return {std::string(stem), std::string(ending)};
 }
 
+std::string regularFormRomaji(const InflectionRule& rule, const InflectionResult& verb) {
+  const auto [stem, ending] = regularParts(rule, verb);
+  return regularRomaji(rule.formation, stem, ending);
+}
+
+std::string wordFormRomaji(const InflectionRule& rule, const std::string& ruleWord,
+                           const InflectionResult& verb) {
+  return wordRomaji(rule.formation, ruleWord, verb.romaji).first;
+}
+
 InflectionResult assembleRegularForm(const InflectionRule& rule, const InflectionResult& verb,
                                      const KanaConverter& kana) {
   const RuleFormation& formation = rule.formation;
-  // Irregular itidan verbs split as godan; for their "ru" ending both agree.
-  const auto [stem, dictionaryEnding] =
-      verb.wordClass == Itidan ? itidanParts(verb.romaji) : godanParts(verb.romaji);
-  const std::string_view ending =
-      verbEnding(verbEndingRow(verb.wordClass, dictionaryEnding), formation.endingColumn);
-
-  std::string romaji;
-  romaji.reserve(formation.prefix.size() + stem.size() + ending.size() + formation.suffix.size() +
-                 1 + formation.auxiliary.size());
-  romaji += formation.prefix;
-  romaji += stem;
-  romaji += ending;
-  romaji += formation.suffix;
-  if (!formation.auxiliary.empty()) {
-    romaji += ' ';
-    romaji += formation.auxiliary;
-  }
+  const auto [stem, ending] = regularParts(rule, verb);
+  std::string romaji = regularRomaji(formation, stem, ending);
 
   std::string reading = kana.toKana(romaji);
   std::string written;
@@ -99,29 +146,7 @@ InflectionResult assembleRegularForm(const InflectionRule& rule, const Inflectio
 
 InflectionResult assembleWordForm(const InflectionRule& rule, const std::string& ruleWord,
                                   const InflectionResult& verb, const KanaConverter& kana) {
-  const RuleFormation& formation = rule.formation;
-  const std::string_view verbRomaji = verb.romaji;
-  constexpr std::string_view kSuruCompound = " suru";
-
-  std::string_view stem;
-  std::string romaji;
-  if (verbRomaji.size() > kSuruCompound.size() - 1 && verbRomaji.ends_with(kSuruCompound)) {
-    // A noun + suru compound keeps its noun and the space; a suffix that
-    // repeats the noun does not repeat it in the form.
-    stem = verbRomaji.substr(0, verbRomaji.size() - kSuruCompound.size());
-    std::string_view replacement = formation.suffix;
-    if (replacement.starts_with(stem)) replacement.remove_prefix(stem.size());
-    romaji.reserve(stem.size() + 1 + replacement.size());
-    romaji += stem;
-    romaji += ' ';
-    romaji += replacement;
-  } else {
-    stem = splitLast(verbRomaji, ruleWord.size()).first;
-    if (verbRomaji.size() < ruleWord.size()) stem = verbRomaji;
-    romaji.reserve(stem.size() + formation.suffix.size());
-    romaji += stem;
-    romaji += formation.suffix;
-  }
+  auto [romaji, stem] = wordRomaji(rule.formation, ruleWord, verb.romaji);
 
   std::string written;
   if (!stem.empty()) {
@@ -131,7 +156,7 @@ InflectionResult assembleWordForm(const InflectionRule& rule, const std::string&
       written += kana.toKana(stem);
     }
   }
-  written += formation.writtenTail;
+  written += rule.formation.writtenTail;
 
   std::string reading = kana.toKana(romaji);
   return newForm(std::move(romaji), std::move(written), std::move(reading));

@@ -24,3 +24,11 @@ InflectionResult assembleRegularForm(const InflectionRule& rule, const Inflectio
 /// the verb and the rule's suffix put in its place.
 InflectionResult assembleWordForm(const InflectionRule& rule, const std::string& ruleWord,
                                   const InflectionResult& verb, const KanaConverter& kana);
+
+/// The romaji alone of assembleRegularForm: lets a search compare forms
+/// before paying for their kana.
+std::string regularFormRomaji(const InflectionRule& rule, const InflectionResult& verb);
+
+/// The romaji alone of assembleWordForm.
+std::string wordFormRomaji(const InflectionRule& rule, const std::string& ruleWord,
+                           const InflectionResult& verb);

@@ -24,22 +24,6 @@ char charAt(std::string_view word, std::size_t pos) {
   return pos < word.size() ? word[pos] : ' ';
 }
 
-/// The romaji of one or two kana, or a view of the marker for a small tsu;
-/// empty when unknown. The view points into the converter's maps.
-std::string_view lookUpKanaUnit(const KanaConverter& kana, std::string_view unit) {
-  if (auto it = kana.hiraganaToRomaji.find(unit); it != kana.hiraganaToRomaji.end()) {
-    return it->second;
-  }
-  if (auto it = kana.katakanaToRomaji.find(unit); it != kana.katakanaToRomaji.end()) {
-    return it->second;
-  }
-  if (unit == kHiraganaSmallTsu || unit == kKatakanaSmallTsu) {
-    static constexpr char marker[] = {kDoublingMarker};
-    return {marker, 1};
-  }
-  return {};
-}
-
 /// Replaces every doubling marker by the character after it, working from
 /// the end so that a run of markers all take the final consonant. A marker
 /// with nothing after it doubles nothing and is dropped.
@@ -54,16 +38,71 @@ void resolveDoublingMarkers(std::string& romaji) {
   }
 }
 
+/// The bytes of a unit of one to four bytes with its length above them, so
+/// that no unit packs to 0; 0 for any other length.
+std::uint64_t packUnit(std::string_view unit) {
+  if (unit.empty() || unit.size() > 4) return 0;
+  std::uint64_t key = unit.size();
+  for (char ch : unit) key = (key << 8) | static_cast<unsigned char>(ch);
+  return key;
+}
+
+std::size_t slotOf(std::uint64_t key, std::size_t slots) {
+  return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> 40) % slots;
+}
+
 }  // namespace
 
+void KanaConverter::UnitIndex::insert(std::string_view unit, std::uint16_t row) {
+  const std::uint64_t key = packUnit(unit);
+  for (std::size_t slot = slotOf(key, kSlots);; slot = (slot + 1) % kSlots) {
+    if (keys_[slot] == 0 || keys_[slot] == key) {
+      keys_[slot] = key;
+      rows_[slot] = row;
+      return;
+    }
+  }
+}
+
+std::uint16_t KanaConverter::UnitIndex::find(std::string_view unit) const {
+  const std::uint64_t key = packUnit(unit);
+  if (key == 0) return kNoRow;
+  for (std::size_t slot = slotOf(key, kSlots);; slot = (slot + 1) % kSlots) {
+    if (keys_[slot] == key) return rows_[slot];
+    if (keys_[slot] == 0) return kNoRow;
+  }
+}
+
 KanaConverter::KanaConverter() {
-  for (const SyllableRow& row : SyllableTable) {
+  for (std::uint16_t index = 0; index < SyllableTable.size(); ++index) {
+    const SyllableRow& row = SyllableTable[index];
     if (row.romaji == kSyllableTableEnd) break;
     syllables.emplace(row.romaji);
     romajiToKana.emplace(row.romaji, row.hiragana);
     hiraganaToRomaji.emplace(row.hiragana, row.romaji);
     katakanaToRomaji.emplace(row.katakana, row.romaji);
+    romajiIndex_.insert(row.romaji, index);
+    hiraganaIndex_.insert(row.hiragana, index);
+    katakanaIndex_.insert(row.katakana, index);
   }
+}
+
+bool KanaConverter::isSyllable(std::string_view romaji) const {
+  return romajiIndex_.find(romaji) != UnitIndex::kNoRow;
+}
+
+std::string_view KanaConverter::kanaUnitRomaji(std::string_view kana) const {
+  if (std::uint16_t row = hiraganaIndex_.find(kana); row != UnitIndex::kNoRow) {
+    return SyllableTable[row].romaji;
+  }
+  if (std::uint16_t row = katakanaIndex_.find(kana); row != UnitIndex::kNoRow) {
+    return SyllableTable[row].romaji;
+  }
+  if (kana == kHiraganaSmallTsu || kana == kKatakanaSmallTsu) {
+    static constexpr char marker[] = {kDoublingMarker};
+    return {marker, 1};
+  }
+  return {};
 }
 
 bool KanaConverter::isWellFormedRomaji(std::string_view word) const {
@@ -85,18 +124,18 @@ bool KanaConverter::isWellFormedRomaji(std::string_view word) const {
       ++p;
     } else if (c == 'n') {
       // "n" alone is always a syllable, so it never fails the word.
-      if (syllables.contains(pieceAt(word, p, 3))) {
+      if (isSyllable(pieceAt(word, p, 3))) {
         p += 3;
-      } else if (syllables.contains(pieceAt(word, p, 2))) {
+      } else if (isSyllable(pieceAt(word, p, 2))) {
         p += 2;
       } else {
         p += 1;
       }
-    } else if (syllables.contains(word.substr(p, 1))) {
+    } else if (isSyllable(word.substr(p, 1))) {
       p += 1;
-    } else if (syllables.contains(pieceAt(word, p, 2))) {
+    } else if (isSyllable(pieceAt(word, p, 2))) {
       p += 2;
-    } else if (syllables.contains(pieceAt(word, p, 3))) {
+    } else if (isSyllable(pieceAt(word, p, 3))) {
       p += 3;
     } else {
       return false;
@@ -118,16 +157,16 @@ std::string KanaConverter::toKana(std::string_view romaji) const {
     } else if (isDoublingConsonant(c) && charAt(romaji, i + 1) == c) {
       kana += kHiraganaSmallTsu;
       ++i;
-    } else if (auto it = romajiToKana.find(pieceAt(romaji, i, 3)); it != romajiToKana.end()) {
-      kana += it->second;
+    } else if (std::uint16_t row3 = romajiIndex_.find(pieceAt(romaji, i, 3)); row3 != UnitIndex::kNoRow) {
+      kana += SyllableTable[row3].hiragana;
       i += 3;
-    } else if (auto it2 = romajiToKana.find(pieceAt(romaji, i, 2)); it2 != romajiToKana.end()) {
-      kana += it2->second;
+    } else if (std::uint16_t row2 = romajiIndex_.find(pieceAt(romaji, i, 2)); row2 != UnitIndex::kNoRow) {
+      kana += SyllableTable[row2].hiragana;
       i += 2;
     } else {
       // Well-formedness guarantees a one-letter syllable here.
-      if (auto it1 = romajiToKana.find(romaji.substr(i, 1)); it1 != romajiToKana.end()) {
-        kana += it1->second;
+      if (std::uint16_t row1 = romajiIndex_.find(romaji.substr(i, 1)); row1 != UnitIndex::kNoRow) {
+        kana += SyllableTable[row1].hiragana;
       }
       ++i;
     }
@@ -136,7 +175,7 @@ std::string KanaConverter::toKana(std::string_view romaji) const {
 }
 
 std::string KanaConverter::kanaUnitToRomaji(std::string_view kana) const {
-  return std::string(lookUpKanaUnit(*this, kana));
+  return std::string(kanaUnitRomaji(kana));
 }
 
 std::string KanaConverter::toRomaji(std::string_view kana) const {
@@ -146,14 +185,14 @@ std::string KanaConverter::toRomaji(std::string_view kana) const {
   // An odd last byte is no kana and is dropped.
   while (i + 1 < kana.size()) {
     if (kana.size() - i >= 4) {
-      const std::string_view pair = lookUpKanaUnit(*this, kana.substr(i, 4));
+      const std::string_view pair = kanaUnitRomaji(kana.substr(i, 4));
       if (!pair.empty()) {
         romaji += pair;
         i += 4;
         continue;
       }
     }
-    romaji += lookUpKanaUnit(*this, kana.substr(i, 2));
+    romaji += kanaUnitRomaji(kana.substr(i, 2));
     i += 2;
   }
   resolveDoublingMarkers(romaji);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <map>
 #include <set>
 #include <string>
@@ -31,6 +33,30 @@ class KanaConverter {
   std::map<std::string, std::string, std::less<>> romajiToKana;
   std::map<std::string, std::string, std::less<>> hiraganaToRomaji;
   std::map<std::string, std::string, std::less<>> katakanaToRomaji;
+
+ private:
+  /// Open-addressed index from a unit of one to four bytes to its row of the
+  /// syllable table. Built from the same rows as the maps above, it only
+  /// makes the per-character lookups cheap.
+  class UnitIndex {
+   public:
+    void insert(std::string_view unit, std::uint16_t row);
+    /// The row of `unit`, or kNoRow.
+    std::uint16_t find(std::string_view unit) const;
+    static constexpr std::uint16_t kNoRow = 0xFFFF;
+
+   private:
+    static constexpr std::size_t kSlots = 512;
+    std::array<std::uint64_t, kSlots> keys_{};  ///< 0 marks a free slot
+    std::array<std::uint16_t, kSlots> rows_{};
+  };
+
+  bool isSyllable(std::string_view romaji) const;
+  std::string_view kanaUnitRomaji(std::string_view kana) const;
+
+  UnitIndex romajiIndex_;
+  UnitIndex hiraganaIndex_;
+  UnitIndex katakanaIndex_;
 };
 
 /// Stands in a text field where a romaji word could not be converted.

@@ -104,6 +104,7 @@ TEST(AssembleRegularForm, BuildsTheRomajiFromStemAndTableEnding) {
   for (const auto& c : cases) {
     const InflectionResult form = assembleRegularForm(c.rule, c.verb, converter());
     EXPECT_EQ(form.romaji, c.romaji) << c.verb.romaji;
+    EXPECT_EQ(regularFormRomaji(c.rule, c.verb), c.romaji) << c.verb.romaji;
     EXPECT_EQ(form.reading, converter().toKana(c.romaji)) << c.verb.romaji;
   }
 }
@@ -201,6 +202,7 @@ TEST(AssembleWordForm, ReplacesTheRuleWordByTheSuffix) {
   for (const auto& c : cases) {
     const InflectionResult form = assembleWordForm(c.rule, c.ruleWord, c.verb, converter());
     EXPECT_EQ(form.romaji, c.romaji) << c.verb.romaji;
+    EXPECT_EQ(wordFormRomaji(c.rule, c.ruleWord, c.verb), c.romaji) << c.verb.romaji;
     EXPECT_EQ(form.written, c.written) << c.verb.romaji;
     EXPECT_EQ(form.reading, converter().toKana(c.romaji)) << c.verb.romaji;
     EXPECT_EQ(form.wordClass, VerbInflection) << c.verb.romaji;

@@ -36,6 +36,10 @@ TEST(KanaConverter, EverySyllableConvertsToItsKanaAndBack) {
   const KanaConverter& kana = converter();
   for (const SyllableRow& row : SyllableTable) {
     if (row.romaji == kSyllableTableEnd) break;
+    EXPECT_TRUE(kana.syllables.contains(row.romaji)) << row.romaji;
+    EXPECT_EQ(kana.romajiToKana.at(std::string(row.romaji)), row.hiragana) << row.romaji;
+    EXPECT_EQ(kana.hiraganaToRomaji.at(std::string(row.hiragana)), row.romaji) << row.romaji;
+    EXPECT_EQ(kana.katakanaToRomaji.at(std::string(row.katakana)), row.romaji) << row.romaji;
     EXPECT_EQ(kana.toKana(row.romaji), row.hiragana) << row.romaji;
     EXPECT_EQ(kana.toRomaji(row.hiragana), row.romaji) << row.romaji;
     EXPECT_EQ(kana.toRomaji(row.katakana), row.romaji) << row.romaji;
