@@ -7,6 +7,7 @@
 #include "dictionary/dictionary.hpp"
 #include "inflection/inflection_result.hpp"
 #include "inflection/inflection_rule.hpp"
+#include "inflection/rule_index.hpp"
 
 class KanaConverter;
 
@@ -50,8 +51,15 @@ class ConjugationEngine {
 
   const KanaConverter& kana() const { return kana_; }
 
+  /// Rebuilds the per-case rule lists after verbRules or adjectiveRules were
+  /// changed by hand; the loaders do it themselves. Without it the engines
+  /// still give the same forms, only by searching the rule sets per call.
+  void reindexRules();
+
  private:
   const KanaConverter& kana_;
+  RuleIndex<InflectionRule> verbIndex_;
+  RuleIndex<AdjectiveRule> adjectiveIndex_;
 };
 
 /// The four copula forms answering to "Indicative" (or to all cases).

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <istream>
+#include <string>
+
+/// Hands out the lines of a rule file. Past the end it keeps handing out
+/// empty lines, because an expected line missing at the end of the file
+/// still counts (with empty fields); a bounded number of them, so that a
+/// huge count in a damaged file cannot make a load run away.
+class RuleLineReader {
+ public:
+  explicit RuleLineReader(std::istream& in) : in_(in) {}
+
+  /// The count of the header line, read as a formatted integer (leading
+  /// white space, line breaks included, is skipped); 0 when it does not
+  /// begin with a number. The rest of that line is discarded.
+  long long readHeaderCount();
+
+  /// The next line, without its line end; empty once the file has ended.
+  std::string nextLine();
+
+  /// False once the file has ended and the allowance of empty lines is used.
+  bool mayContinue() const { return linesPastEnd_ < kMaxLinesPastEnd; }
+
+ private:
+  static constexpr std::size_t kMaxLinesPastEnd = 4096;
+  std::istream& in_;
+  std::size_t linesPastEnd_ = 0;
+};

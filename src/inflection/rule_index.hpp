@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "inflection/inflection_rule.hpp"
+
+/// The rules of a RuleSet grouped per entry of its caseOrder, so that a
+/// request for all cases walks ready-made lists instead of searching the
+/// multimap once per case name.
+/// Warning: holds pointers into the RuleSet it was built from; it is used only
+/// while that same RuleSet (same address, same sizes) is what is conjugated,
+/// and is otherwise ignored in favour of the multimap itself.
+template <typename Rule>
+struct RuleIndex {
+  const RuleSet<Rule>* source = nullptr;
+  std::size_t ruleCount = 0;
+  std::size_t caseCount = 0;
+  std::vector<std::vector<const Rule*>> groups;  ///< distinct case names' rules, file order
+  std::vector<std::size_t> groupOfCase;          ///< per caseOrder entry, its group
+
+  void build(const RuleSet<Rule>& set) {
+    groups.clear();
+    groupOfCase.clear();
+    std::map<std::string_view, std::size_t> groupOfName;
+    for (const std::string& name : set.caseOrder) {
+      auto [found, inserted] = groupOfName.try_emplace(name, groups.size());
+      if (inserted) {
+        std::vector<const Rule*>& rules = groups.emplace_back();
+        auto [first, last] = set.rules.equal_range(name);
+        for (auto it = first; it != last; ++it) rules.push_back(&it->second);
+      }
+      groupOfCase.push_back(found->second);
+    }
+    source = &set;
+    ruleCount = set.rules.size();
+    caseCount = set.caseOrder.size();
+  }
+
+  bool isCurrentFor(const RuleSet<Rule>& set) const {
+    return source == &set && ruleCount == set.rules.size() && caseCount == set.caseOrder.size();
+  }
+};
+
+/// Calls `visit` with every rule a request for `caseName` (empty: all cases)
+/// considers, in order: the rules filed under that name, or those of every
+/// caseOrder entry in turn (a name listed twice is visited twice).
+template <typename Rule, typename Visit>
+void forEachRequestedRule(const RuleSet<Rule>& set, const RuleIndex<Rule>& index,
+                          const std::string& caseName, Visit visit) {
+  if (!caseName.empty()) {
+    auto [first, last] = set.rules.equal_range(caseName);
+    for (auto it = first; it != last; ++it) visit(it->second);
+    return;
+  }
+  if (index.isCurrentFor(set)) {
+    for (std::size_t group : index.groupOfCase) {
+      for (const Rule* rule : index.groups[group]) visit(*rule);
+    }
+    return;
+  }
+  for (const std::string& name : set.caseOrder) {
+    auto [first, last] = set.rules.equal_range(name);
+    for (auto it = first; it != last; ++it) visit(it->second);
+  }
+}

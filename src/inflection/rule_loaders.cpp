@@ -1,0 +1,148 @@
+// Readers of the verb and adjective rule files: count-nested lines of
+// comma-separated fields.
+
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "inflection/conjugation_engine.hpp"
+#include "inflection/field_reader.hpp"
+#include "inflection/rule_file_reader.hpp"
+
+namespace {
+
+constexpr char kSeparator = ',';
+
+/// The fields of a case line shared by both files.
+struct CaseLine {
+  std::string name;
+  std::int16_t id = 0;
+  std::int32_t count = 0;
+};
+
+CaseLine readCaseLine(const std::string& line) {
+  std::string_view rest = line;
+  CaseLine c;
+  c.name = nextField(rest, kSeparator);
+  c.id = toInt16(nextField(rest, kSeparator));
+  c.count = toInt32(nextField(rest, kSeparator));
+  return c;
+}
+
+struct VerbGroupLine {
+  std::int16_t subCaseId = 0;
+  std::int32_t ruleCount = 0;
+  std::int32_t sense = 0;
+  std::int32_t politeness = 0;
+  std::int32_t attitude = 0;
+  std::uint8_t colloquial = 0;
+  std::vector<std::int16_t> addedCases;
+  std::string gloss;
+};
+
+VerbGroupLine readVerbGroupLine(const std::string& line) {
+  std::string_view rest = line;
+  VerbGroupLine g;
+  g.subCaseId = toInt16(nextField(rest, kSeparator));
+  g.ruleCount = toInt32(nextField(rest, kSeparator));
+  g.sense = toInt32(nextField(rest, kSeparator));
+  g.politeness = toInt32(nextField(rest, kSeparator));
+  g.attitude = toInt32(nextField(rest, kSeparator));
+  g.colloquial = toInt32(nextField(rest, kSeparator)) != 0 ? 1 : 0;
+  g.addedCases = toCaseIdList(nextField(rest, kSeparator));
+  g.gloss = nextField(rest, kSeparator);
+  return g;
+}
+
+InflectionRule readVerbRuleLine(const std::string& line, const CaseLine& c,
+                                const VerbGroupLine& g) {
+  std::string_view rest = line;
+  InflectionRule rule;
+  rule.subCaseId = g.subCaseId;
+  rule.caseId = c.id;
+  rule.caseName = c.name;
+  rule.sense = g.sense;
+  rule.politeness = g.politeness;
+  rule.attitude = g.attitude;
+  rule.colloquial = g.colloquial;
+  rule.gloss = g.gloss;
+  rule.addedCases = g.addedCases;
+  rule.appliesTo = toUInt16(nextField(rest, kSeparator));
+  rule.word = nextField(rest, kSeparator);
+  rule.resultClass = toInt16(nextField(rest, kSeparator));
+  // Kept as written: assembly reads a column outside the table as empty.
+  rule.formation.endingColumn = toInt32(nextField(rest, kSeparator));
+  rule.formation.prefix = nextField(rest, kSeparator);
+  rule.formation.suffix = nextField(rest, kSeparator);
+  rule.formation.auxiliary = nextField(rest, kSeparator);
+  rule.formation.writtenTail = nextField(rest, kSeparator);
+  return rule;
+}
+
+AdjectiveRule readAdjectiveRuleLine(const std::string& line, const CaseLine& c) {
+  std::string_view rest = line;
+  AdjectiveRule rule;
+  rule.caseId = c.id;
+  rule.caseName = c.name;
+  rule.subCaseId = toInt16(nextField(rest, kSeparator));
+  rule.resultClass = toInt16(nextField(rest, kSeparator));
+  rule.sense = toInt32(nextField(rest, kSeparator));
+  rule.politeness = toInt32(nextField(rest, kSeparator));
+  rule.addedCases = toCaseIdList(nextField(rest, kSeparator));
+  rule.gloss = nextField(rest, kSeparator);
+  rule.ending = nextField(rest, kSeparator);
+  return rule;
+}
+
+/// Files a rule after those already filed under its name.
+template <typename Rule>
+void fileRule(RuleSet<Rule>& set, Rule rule) {
+  std::string name = rule.caseName;
+  set.rules.emplace_hint(set.rules.upper_bound(name), std::move(name), std::move(rule));
+}
+
+}  // namespace
+
+bool ConjugationEngine::loadVerbRules(const std::string& fileName) {
+  verbRules.rules.clear();
+  verbRules.caseOrder.clear();
+  verbIndex_.build(verbRules);
+  std::ifstream file(fileName);
+  if (!file) return false;
+
+  RuleLineReader lines(file);
+  const long long caseCount = lines.readHeaderCount();
+  for (long long i = 0; i < caseCount && lines.mayContinue(); ++i) {
+    const CaseLine c = readCaseLine(lines.nextLine());
+    verbRules.caseOrder.push_back(c.name);
+    for (std::int32_t g = 0; g < c.count && lines.mayContinue(); ++g) {
+      const VerbGroupLine group = readVerbGroupLine(lines.nextLine());
+      for (std::int32_t r = 0; r < group.ruleCount && lines.mayContinue(); ++r) {
+        fileRule(verbRules, readVerbRuleLine(lines.nextLine(), c, group));
+      }
+    }
+  }
+  verbIndex_.build(verbRules);
+  return true;
+}
+
+bool ConjugationEngine::loadAdjectiveRules(const std::string& fileName) {
+  adjectiveRules.rules.clear();
+  adjectiveRules.caseOrder.clear();
+  adjectiveIndex_.build(adjectiveRules);
+  std::ifstream file(fileName);
+  if (!file) return false;
+
+  RuleLineReader lines(file);
+  const long long caseCount = lines.readHeaderCount();
+  for (long long i = 0; i < caseCount && lines.mayContinue(); ++i) {
+    const CaseLine c = readCaseLine(lines.nextLine());
+    adjectiveRules.caseOrder.push_back(c.name);
+    for (std::int32_t r = 0; r < c.count && lines.mayContinue(); ++r) {
+      fileRule(adjectiveRules, readAdjectiveRuleLine(lines.nextLine(), c));
+    }
+  }
+  adjectiveIndex_.build(adjectiveRules);
+  return true;
+}

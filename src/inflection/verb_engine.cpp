@@ -1,0 +1,137 @@
+// The verb and copula conjugation engines.
+
+#include "inflection/verb_engine.hpp"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "inflection/conjugation_engine.hpp"
+#include "inflection/slot_suppression.hpp"
+#include "romaji/form_assembly.hpp"
+#include "romaji/kana_converter.hpp"
+
+namespace {
+
+bool endsWith(std::string_view text, std::string_view ending) {
+  return text.size() >= ending.size() && text.substr(text.size() - ending.size()) == ending;
+}
+
+bool isException(std::int16_t resultClass) { return resultClass == WordOverride; }
+
+/// Irregular rules name the verbs (or the auxiliary endings) they serve.
+bool isIrregularRule(const InflectionRule& rule) { return rule.appliesTo == Irregular; }
+
+bool contains(const std::vector<std::int16_t>& ids, std::int16_t id) {
+  return std::find(ids.begin(), ids.end(), id) != ids.end();
+}
+
+/// Whether an irregular rule restricted to `ruleWord` serves the irregular
+/// verb `romaji`, through one of `endings` or by naming it exactly.
+bool irregularRuleServes(const std::string& ruleWord, const std::string& romaji,
+                         std::string_view ending, bool& endingMatched) {
+  if (!endsWith(romaji, ending)) return true;
+  if (ruleWord.size() < ending.size() || !endsWith(ruleWord, ending)) return false;
+  if (ruleWord.size() > ending.size()) {
+    // The rule names a whole compound; the verb may carry a space before
+    // its auxiliary ("ai suru" for "aisuru").
+    std::string_view plain = romaji;
+    std::string joined;
+    if (romaji.size() > ending.size() && romaji[romaji.size() - ending.size() - 1] == ' ') {
+      joined = romaji;
+      joined.erase(romaji.size() - ending.size() - 1, 1);
+      plain = joined;
+    }
+    if (plain != ruleWord) return false;
+  }
+  endingMatched = true;
+  return true;
+}
+
+}  // namespace
+
+bool ruleApplies(const InflectionRule& rule, const InflectionResult& word,
+                 std::int32_t senseFilter, std::int16_t politenessFilter,
+                 const std::vector<std::string>& auxiliaries) {
+  if (isException(rule.resultClass)) return word.romaji == rule.word;
+
+  const auto wordBits = static_cast<std::uint16_t>(word.wordClass);
+  if ((rule.appliesTo & wordBits) == 0) return false;
+
+  if ((wordBits & Irregular) != 0 && isIrregularRule(rule)) {
+    if (word.romaji.size() < rule.word.size()) return false;
+    bool endingMatched = false;
+    if (!irregularRuleServes(rule.word, word.romaji, "suru", endingMatched)) return false;
+    for (const std::string& auxiliary : auxiliaries) {
+      if (!irregularRuleServes(rule.word, word.romaji, auxiliary, endingMatched)) return false;
+    }
+    if (!endingMatched && word.romaji != rule.word) return false;
+  }
+
+  if (contains(word.appliedCases, rule.caseId)) return false;
+  if (senseFilter != 0 && senseFilter != rule.sense) return false;
+  if (politenessFilter != 0 && politenessFilter != rule.politeness) return false;
+  return true;
+}
+
+InflectionResult applyRule(const InflectionRule& rule, const InflectionResult& word,
+                           const KanaConverter& kana) {
+  InflectionResult form = rule.word.empty() ? assembleRegularForm(rule, word, kana)
+                                            : assembleWordForm(rule, rule.word, word, kana);
+  form.wordClass = rule.resultClass;
+  form.politeness = rule.politeness;
+  form.sense = rule.sense;
+  form.caseName = rule.caseName;
+  form.gloss = rule.gloss;
+  form.attitude = word.attitude != 0 ? word.attitude : rule.attitude;
+  form.colloquial = word.colloquial != 0 ? word.colloquial : rule.colloquial;
+  form.extended = word.extended;
+  form.meaning.clear();
+  form.appliedCases = word.appliedCases;
+  for (std::int16_t id : rule.addedCases) {
+    if (!contains(form.appliedCases, id)) form.appliedCases.push_back(id);
+  }
+  return form;
+}
+
+void ConjugationEngine::conjugateVerb(InflectionResult word, const std::string& caseName,
+                                      std::int32_t senseFilter, std::int16_t politenessFilter,
+                                      std::vector<InflectionResult>& results) const {
+  std::vector<const InflectionRule*> candidates;
+  std::vector<SlotCandidate> slots;
+  forEachRequestedRule(verbRules, verbIndex_, caseName, [&](const InflectionRule& rule) {
+    if (!ruleApplies(rule, word, senseFilter, politenessFilter, classLists.auxiliaries)) return;
+    candidates.push_back(&rule);
+    slots.push_back({slotKey(rule.caseId, rule.subCaseId), isException(rule.resultClass),
+                     isIrregularRule(rule), rule.word.size()});
+  });
+
+  const std::vector<bool> survives = survivingCandidates(slots);
+  for (std::size_t i = 0; i < candidates.size(); ++i) {
+    if (survives[i]) results.push_back(applyRule(*candidates[i], word, kana_));
+  }
+}
+
+void conjugateCopula(const std::string& caseName, std::int32_t senseFilter,
+                     std::int16_t politenessFilter, std::vector<InflectionResult>& results) {
+  if (!caseName.empty() && caseName != "Indicative") return;
+
+  struct CopulaForm {
+    const char* romaji;
+    std::int32_t politeness;
+    std::int32_t sense;
+    const char* gloss;
+  };
+  static constexpr std::array<CopulaForm, 4> kCopulaForms{{
+      {"da", Plain, Affirmative, "Is; Will be"},
+      {"dewa nai", Plain, Negative, "Is not; Will not be"},
+      {"desu", Polite, Affirmative, "Is; Will be"},
+      {"dewa arimasen", Polite, Negative, "Is not; Will not be"},
+  }};
+  for (const CopulaForm& form : kCopulaForms) {
+    if (politenessFilter != 0 && politenessFilter != form.politeness) continue;
+    if (senseFilter != 0 && senseFilter != form.sense) continue;
+    results.emplace_back(form.romaji, VerbInflection, form.politeness, form.sense, Neutral, 0,
+                         "Indicative", form.gloss);
+  }
+}
