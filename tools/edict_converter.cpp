@@ -42,7 +42,6 @@ void printStats(std::ostream& out, const ConversionStats& stats) {
   out << "skipped, reading outside the syllable table: " << stats.unreadableKana << '\n';
   out << "skipped, key with an ending no rule serves: " << stats.unexpectedEnding << '\n';
   out << "dropped as exact repeats: " << stats.duplicates << '\n';
-  for (const std::string& reading : stats.skippedReadings) out << "  skipped: " << reading << '\n';
 }
 
 }  // namespace

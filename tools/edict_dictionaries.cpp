@@ -254,11 +254,15 @@ EdictClassLists classListsOf(const std::vector<DictionaryLine>& verbs) {
   EdictClassLists lists;
   std::set<std::string> itidanKeys;
   std::set<std::string> godanRuKeys;
+  std::set<std::string> suruKeys;
   for (const DictionaryLine& line : verbs) {
     const std::string& key = line.key;
     std::string_view tag = line.sourceTag;
     if (line.wordClass == Godan && endsWith(key, "suru")) lists.suruEndingGodans.insert(key);
     if (line.wordClass == IrregularSuru) lists.specialSuruConj.insert(key);
+    bool firstOfKey = &line == &verbs.front() || (&line)[-1].key != key;
+    if (firstOfKey && (line.wordClass == SuruAux || line.wordClass == IrregularSuru))
+      suruKeys.insert(key);
     if (line.wordClass == Irregular) lists.pureIrregular.insert(key);
     if (line.wordClass == IrregularGodan) lists.irregularGodan.insert(key);
     if (line.wordClass == IrregularItidan) lists.irregularItidan.insert(key);
@@ -269,6 +273,9 @@ EdictClassLists classListsOf(const std::vector<DictionaryLine>& verbs) {
       if (endsWith(key, "eru")) lists.eruGodans.insert(key);
     }
   }
+  // A spelling that is also a suru verb is listed as godan only when the
+  // godan verb is the one the menu offers first (the more common one).
+  std::erase_if(lists.suruEndingGodans, [&](const std::string& key) { return suruKeys.count(key) > 0; });
   std::set_intersection(itidanKeys.begin(), itidanKeys.end(), godanRuKeys.begin(),
                         godanRuKeys.end(),
                         std::inserter(lists.itidanOrGodan, lists.itidanOrGodan.end()));

@@ -96,7 +96,8 @@ std::size_t orderHomophones(std::vector<DictionaryLine>& lines);
 /// Reads a whole EDICT file (EUC-JP) and returns both dictionaries ordered.
 ConvertedDictionaries convertEdict(std::istream& edict, const KanaConverter& converter);
 
-/// The class lists settled by the verb lines' EDICT tags.
+/// The class lists settled by the verb lines' EDICT tags; the lines must be
+/// ordered as by orderHomophones.
 EdictClassLists classListsOf(const std::vector<DictionaryLine>& verbs);
 
 void writeVerbFile(std::ostream& out, const std::vector<DictionaryLine>& verbs);

@@ -1,0 +1,314 @@
+#include "edict_dictionaries.hpp"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "inflection/word_class.hpp"
+#include "romaji/kana_converter.hpp"
+#include "tools/euc.hpp"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+const KanaConverter& converter() {
+  static const KanaConverter instance;
+  return instance;
+}
+
+ConvertedDictionaries convertLines(const Strings& utf8Lines) {
+  std::string text;
+  for (const std::string& line : utf8Lines) text += euc(line) + "\n";
+  std::istringstream in(text);
+  return convertEdict(in, converter());
+}
+
+DictionaryLine line(std::string key, std::string written, bool common, std::string meaning = "m") {
+  DictionaryLine result;
+  result.key = std::move(key);
+  result.written = std::move(written);
+  result.reading = "r";
+  result.wordClass = Godan;
+  result.meaning = std::move(meaning);
+  result.common = common;
+  return result;
+}
+
+}  // namespace
+
+TEST(VerbClassOfTag, MapsModernVerbKindsToTheirClasses) {
+  struct Case {
+    const char* tag;
+    std::optional<std::int16_t> wordClass;
+  };
+  const Case cases[] = {
+      {"v1", Itidan},          {"v1-s", IrregularItidan}, {"v5b", Godan},
+      {"v5g", Godan},          {"v5k", Godan},            {"v5m", Godan},
+      {"v5n", Godan},          {"v5r", Godan},            {"v5s", Godan},
+      {"v5t", Godan},          {"v5u", Godan},            {"v5k-s", IrregularGodan},
+      {"v5r-i", IrregularGodan}, {"v5aru", IrregularGodan}, {"v5u-s", IrregularGodan},
+      {"vk", Irregular},       {"vs-i", SuruAux},         {"vs-s", IrregularSuru},
+      {"vz", IrregularSuru},
+      // Classical kinds, nouns taking suru, and other parts of speech.
+      {"v2a-s", std::nullopt}, {"v4r", std::nullopt},     {"vs-c", std::nullopt},
+      {"vr", std::nullopt},    {"vn", std::nullopt},      {"v5uru", std::nullopt},
+      {"vs", std::nullopt},    {"n", std::nullopt},       {"adj-i", std::nullopt},
+      {"vi", std::nullopt},    {"", std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(verbClassOfTag(c.tag), c.wordClass) << c.tag;
+}
+
+TEST(TrimMeaning, JoinsGlossesWhileTheyFitAndNeverCutsOne) {
+  struct Case {
+    Strings glosses;
+    std::size_t width;
+    std::string meaning;
+  };
+  const Case cases[] = {
+      {{"to return", "to come home", "to go home"}, 45, "to return; to come home; to go home"},
+      {{"to return", "to come home", "to go home"}, 34, "to return; to come home"},
+      {{"to return", "to come home"}, 23, "to return; to come home"},
+      {{"to return", "to come home"}, 22, "to return"},
+      {{"to return"}, 5, "to return"},
+      {{"to move (in a direction or towards a place)", "to go"}, 20, "to move; to go"},
+      {{"to set somebody to work in an arrogant way"}, 20, "to set somebody to work in an arrogant way"},
+      {{"(archaic)"}, 5, "(archaic)"},
+      {{}, 45, ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(trimMeaning(c.glosses, c.width), c.meaning);
+}
+
+TEST(SuruMeaning, ReadsAsAVerb) {
+  EXPECT_EQ(suruMeaning({"study"}), "to study");
+  EXPECT_EQ(suruMeaning({"motion", "exercise"}), "to motion; to exercise");
+  EXPECT_EQ(suruMeaning({"to do one's best"}), "to do one's best");
+  EXPECT_EQ(suruMeaning({"study", "learning", "tutorial work"}, 21), "to study; to learning");
+}
+
+TEST(AttitudeOf, HonorificAndHumbleTagsGiveTheirAttitude) {
+  EdictSense sense;
+  EXPECT_EQ(attitudeOf(sense), Neutral);
+  sense.tags = {"uk", "hon"};
+  EXPECT_EQ(attitudeOf(sense), Honorific);
+  sense.tags = {"hum"};
+  EXPECT_EQ(attitudeOf(sense), Humble);
+}
+
+TEST(RomajiKey, KeysReadingsTheSyllableTableSpells) {
+  struct Case {
+    std::string reading;
+    std::optional<std::string> key;
+  };
+  const Case cases[] = {
+      {euc("たべる"), "taberu"},
+      {euc("きゃく"), "kyaku"},
+      {euc("きって"), "kitte"},
+      {euc("べんきょうする"), "benkyousuru"},
+      {euc("ウザイ"), "uzai"},
+      {euc("コーヒー"), "ko-hi-"},
+      {euc("紙"), std::nullopt},         // a kanji is not kana
+      {euc("かみ紙"), std::nullopt},     // nothing may be dropped
+      {euc("あっ"), std::nullopt},       // a final small tsu doubles nothing
+      {"\xA4", std::nullopt},            // half a character
+      {"abc", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(romajiKey(converter(), c.reading), c.key) << c.reading;
+}
+
+TEST(ConvertEdict, VerbEntriesGiveOneLinePerFormWithClassAndMeaning) {
+  auto out = convertLines({
+      "帰る [かえる] /(v5r,vi) (1) to return/to come home/(v5r,vi) (2) to leave/(P)/",
+      "呉れる [くれる] /(v1-s,vt) (1) (uk) (hum) to give/",
+      "来る [きたる] /(adj-pn) (1) next/(v5r,vi) (2) to come/",
+      "愛する [あいする] /(vs-s,vt) to love/(P)/",
+      "来 [く] /(v2k-s) to come (classical)/",
+  });
+  ASSERT_EQ(out.verbs.size(), 4u);
+  const DictionaryLine& aisuru = out.verbs[0];
+  EXPECT_EQ(aisuru.key, "aisuru");
+  EXPECT_EQ(aisuru.wordClass, IrregularSuru);
+  const DictionaryLine& kaeru = out.verbs[1];
+  EXPECT_EQ(kaeru.key, "kaeru");
+  EXPECT_EQ(kaeru.written, euc("帰る"));
+  EXPECT_EQ(kaeru.reading, euc("かえる"));
+  EXPECT_EQ(kaeru.wordClass, Godan);
+  EXPECT_EQ(kaeru.meaning, "to return; to come home");
+  EXPECT_TRUE(kaeru.common);
+  const DictionaryLine& kitaru = out.verbs[2];
+  EXPECT_EQ(kitaru.key, "kitaru");
+  EXPECT_EQ(kitaru.meaning, "to come") << "the meaning comes from the first verb sense";
+  const DictionaryLine& kureru = out.verbs[3];
+  EXPECT_EQ(kureru.wordClass, IrregularItidan);
+  EXPECT_EQ(kureru.attitude, Humble);
+  EXPECT_TRUE(out.adjectives.empty());
+}
+
+TEST(ConvertEdict, NounTakingSuruBecomesTheJoinedCompound) {
+  auto out = convertLines({"勉強 [べんきょう] /(n,vs) (1) study/(n,vs) (2) diligence/(P)/"});
+  ASSERT_EQ(out.verbs.size(), 1u);
+  const DictionaryLine& verb = out.verbs[0];
+  EXPECT_EQ(verb.key, "benkyousuru");
+  EXPECT_EQ(verb.written, euc("勉強する"));
+  EXPECT_EQ(verb.reading, euc("べんきょうする"));
+  EXPECT_EQ(verb.wordClass, SuruAux);
+  EXPECT_EQ(verb.meaning, "to study");
+  EXPECT_EQ(out.stats.suruNouns, 1u);
+}
+
+TEST(ConvertEdict, TrueAdjectivesGoToTheAdjectiveDictionary) {
+  auto out = convertLines({
+      "高い [たかい] /(adj-i) (1) high/tall/(adj-i) (2) expensive/(P)/",
+      "いい /(adj-ix) (1) good/excellent/(P)/",
+      "高 [たか] /(adj-na) quantity/",
+  });
+  ASSERT_EQ(out.adjectives.size(), 2u);
+  EXPECT_EQ(out.adjectives[0].key, "ii");
+  EXPECT_EQ(out.adjectives[0].written, euc("いい")) << "a kana-only entry is written in kana";
+  EXPECT_EQ(out.adjectives[1].key, "takai");
+  EXPECT_EQ(out.adjectives[1].meaning, "high; tall");
+  EXPECT_EQ(out.adjectives[1].wordClass, TrueAdjective);
+  EXPECT_TRUE(out.verbs.empty());
+}
+
+TEST(ConvertEdict, EntryWithTwoVerbKindsGivesALineForEach) {
+  auto out = convertLines({"きる /(v1) (1) to wear/(v5r) (2) to cut/"});
+  ASSERT_EQ(out.verbs.size(), 2u);
+  EXPECT_EQ(out.verbs[0].wordClass, Itidan);
+  EXPECT_EQ(out.verbs[0].meaning, "to wear");
+  EXPECT_EQ(out.verbs[1].wordClass, Godan);
+  EXPECT_EQ(out.verbs[1].meaning, "to cut");
+}
+
+TEST(ConvertEdict, SkipsAndCountsFormsWithoutAUsableKey) {
+  auto out = convertLines({
+      "ふぁぼる /(v5r) to favourite/",  // hiragana fa is not in the table
+      "あっ /(v5r) to ah/",             // no verb ending
+      "たかいー /(adj-i) high/",        // ends in a prolonged sound, not in i
+      "たべる /(v1) to eat/",
+  });
+  ASSERT_EQ(out.verbs.size(), 1u);
+  EXPECT_EQ(out.verbs[0].key, "taberu");
+  EXPECT_EQ(out.stats.unreadableKana, 2u);
+  EXPECT_EQ(out.stats.unexpectedEnding, 1u);
+  EXPECT_EQ(out.stats.skippedReadings.size(), 3u);
+}
+
+TEST(OrderHomophones, SortsByKeyCommonFirstThenInEdictOrder) {
+  std::vector<DictionaryLine> lines = {
+      line("kaeru", "a", false), line("kaeru", "b", true), line("kaeru", "c", false),
+      line("kaeru", "d", true),  line("ageru", "e", false), line("Zz", "f", false),
+  };
+  EXPECT_EQ(orderHomophones(lines), 0u);
+  Strings written;
+  for (const DictionaryLine& l : lines) written.push_back(l.written);
+  EXPECT_EQ(written, (Strings{"f", "e", "b", "d", "a", "c"}));
+}
+
+TEST(OrderHomophones, DropsExactRepeatsOnly) {
+  std::vector<DictionaryLine> lines = {
+      line("kaeru", "a", false, "x"), line("kaeru", "b", true, "x"), line("kaeru", "a", true, "x"),
+      line("kaeru", "a", false, "y"), line("kiru", "a", false, "x"),
+  };
+  EXPECT_EQ(orderHomophones(lines), 1u);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_TRUE(lines[1].common) << "the common copy is the one kept";
+  EXPECT_EQ(lines[1].written, "a");
+}
+
+TEST(ClassListsOf, CollectsTheKeysEachListNeeds) {
+  auto out = convertLines({
+      "いる /(v1) to be/",
+      "いる /(v5r) to need/",
+      "はいる /(v5r) to enter/",
+      "かえる /(v5r) to return/",
+      "こする /(v5r) to rub/(P)/",
+      "こする /(vs-s) to beat a drum/",
+      "かする /(v5r) to graze/",
+      "かする /(vs-s) to impose/(P)/",
+      "かす /(v5s) to lend/",
+      "あいする /(vs-s) to love/",
+      "かんずる /(vz) to feel/",
+      "くる /(vk) to come/",
+      "いく /(v5k-s) to go/",
+      "くれる /(v1-s) to give/",
+      "たべる /(v1) to eat/",
+  });
+  EdictClassLists lists = classListsOf(out.verbs);
+  using Set = std::set<std::string>;
+  EXPECT_EQ(lists.itidanOrGodan, Set{"iru"});
+  EXPECT_EQ(lists.iruGodans, (Set{"hairu", "iru"}));
+  EXPECT_EQ(lists.eruGodans, Set{"kaeru"});
+  EXPECT_EQ(lists.suruEndingGodans, Set{"kosuru"}) << "kasuru is first of all a suru verb";
+  EXPECT_EQ(lists.specialSuruConj, (Set{"aisuru", "kanzuru", "kasuru", "kosuru"}));
+  EXPECT_EQ(lists.pureIrregular, Set{"kuru"});
+  EXPECT_EQ(lists.irregularGodan, Set{"iku"});
+  EXPECT_EQ(lists.irregularItidan, Set{"kureru"});
+}
+
+TEST(WriteVerbFile, WritesCountThenFiveTabSeparatedFields) {
+  DictionaryLine verb = line("kaeru", euc("帰る"), true, "to return");
+  verb.reading = euc("かえる");
+  verb.attitude = Honorific;
+  std::ostringstream out;
+  writeVerbFile(out, {verb, verb});
+  std::istringstream in(out.str());
+  int count = 0;
+  in >> count;
+  EXPECT_EQ(count, 2);
+  std::string rest;
+  std::getline(in, rest);
+  EXPECT_EQ(rest.find('\t'), std::string::npos);
+  std::string entry;
+  std::getline(in, entry);
+  EXPECT_EQ(entry, euc("帰る") + "\t" + euc("かえる") + "\t2\t1\tto return");
+}
+
+TEST(WriteAdjectiveFile, WritesCountThenThreeTabSeparatedFields) {
+  DictionaryLine adjective = line("takai", euc("高い"), true, "high; tall");
+  adjective.reading = euc("たかい");
+  std::ostringstream out;
+  writeAdjectiveFile(out, {adjective});
+  std::istringstream in(out.str());
+  int count = 0;
+  in >> count;
+  EXPECT_EQ(count, 1);
+  std::string rest, entry;
+  std::getline(in, rest);
+  std::getline(in, entry);
+  EXPECT_EQ(entry, euc("高い") + "\t" + euc("たかい") + "\thigh; tall");
+}
+
+TEST(WriteClassLists, SectionsReadBackAsKeywordCountAndWords) {
+  EdictClassLists lists;
+  lists.specialSuruConj = {"aisuru", "kanzuru"};
+  lists.eruGodans = {"kaeru"};
+  for (int i = 0; i < 40; ++i) lists.iruGodans.insert("hairu" + std::string(1, static_cast<char>('a' + i % 26)) + std::to_string(i));
+  std::ostringstream out;
+  writeClassLists(out, lists);
+  std::istringstream in(out.str());
+  const Strings keywords = {"SURU_ENDING_GODANS", "SPECIAL_SURU_CONJ", "PURE_IRREGULAR",
+                            "IRREGULAR_GODAN",    "IRREGULAR_ITIDAN",  "ITIDAN_OR_GODAN",
+                            "IRU_GODANS",         "ERU_GODANS"};
+  const std::set<std::string>* sets[] = {&lists.suruEndingGodans, &lists.specialSuruConj,
+                                         &lists.pureIrregular,    &lists.irregularGodan,
+                                         &lists.irregularItidan,  &lists.itidanOrGodan,
+                                         &lists.iruGodans,        &lists.eruGodans};
+  std::string word;
+  for (std::size_t s = 0; s < keywords.size(); ++s) {
+    while (in >> word && word != keywords[s]) {
+    }
+    ASSERT_EQ(word, keywords[s]);
+    std::size_t count = 0;
+    ASSERT_TRUE(in >> count);
+    std::set<std::string> read;
+    for (std::size_t i = 0; i < count && in >> word; ++i) read.insert(word);
+    EXPECT_EQ(read, *sets[s]) << keywords[s];
+  }
+  EXPECT_FALSE(in >> word) << "nothing follows the last section";
+}
