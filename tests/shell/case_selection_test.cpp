@@ -110,6 +110,9 @@ TEST(SelectInflectionCases, InteractiveAnswersFollowTheGrammar) {
       {"\"\"\n1\n", CaseSelection::Proceed, {"Case1"},
        "Bad Input: \n" + kBadSpaces + "Choice(s) >>\n\n"},
       {"x\n0\n", CaseSelection::Cancel, {}, badX},
+      // A line of blanks is not an empty answer: its one token is empty.
+      {"   \n2\n", CaseSelection::Proceed, {"Case2"},
+       "Bad Input: \n" + kBadSpaces + "Choice(s) >>\n\n"},
       // Running out of input is the same as cancelling.
       {"", CaseSelection::Cancel, {}, ""},
       {"x\n", CaseSelection::Cancel, {}, badX},
