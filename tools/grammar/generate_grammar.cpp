@@ -81,7 +81,7 @@ std::string writtenOf(const KanaConverter& kana, const std::string& romaji) {
       out += kana.toKana(pending);
       pending.clear();
       out += kKuruKanji;
-      ++i;  // the two letters of ko/ki/ku
+      i += 2;  // the two letters of ko/ki/ku
       continue;
     }
     pending += romaji[i] == '_' ? ' ' : romaji[i];
@@ -559,7 +559,11 @@ std::vector<std::string> nonstemForms(const Grammar& g, const std::string& verb)
 std::string writeVerbClasses(const Grammar& g, const std::string& handPath, const std::string& edictPath) {
   auto hand = readSections(handPath);
   auto edict = readSections(edictPath);
-  std::set<std::string> exclude(hand["NONSTEM_EXCLUDE"].begin(), hand["NONSTEM_EXCLUDE"].end());
+  auto excluded = [&](const std::string& form) {
+    for (const std::string& p : hand["NONSTEM_EXCLUDE"])
+      if (startsWith(form, p)) return true;
+    return false;
+  };
   std::ostringstream out;
   for (const std::string& key : kSections) {
     std::vector<std::string> words = hand[key];
@@ -567,7 +571,7 @@ std::string writeVerbClasses(const Grammar& g, const std::string& handPath, cons
     if (key == "NONSTEM_INFLECTIONS")
       for (const char* verb : {"suru", "kuru", "aru"})
         for (const std::string& f : nonstemForms(g, verb))
-          if (f[0] != verb[0] && !exclude.count(f)) words.push_back(f);
+          if (f[0] != verb[0] && !excluded(f)) words.push_back(f);
     std::vector<std::string> unique;
     std::set<std::string> seen;
     for (const std::string& w : words)
