@@ -133,11 +133,17 @@ std::filesystem::path temporaryNameFor(const std::filesystem::path& target) {
 /// only replaced once every byte has been written, so a failure never leaves
 /// a half-written file behind. False on any failure.
 bool writeWholeFile(const std::string& fileName, const std::string& content) {
-  const std::filesystem::path target(fileName);
+  std::filesystem::path target(fileName);
   std::error_code error;
+  if (std::filesystem::is_symlink(std::filesystem::symlink_status(target, error))) {
+    // Writing through a link updates the file it names, not the link.
+    const std::filesystem::path resolved = std::filesystem::canonical(target, error);
+    if (!error) target = resolved;
+  }
   if (std::filesystem::exists(target, error)) {
-    // An existing file that could not be opened for writing stays untouched.
-    std::fstream probe(target, std::ios::in | std::ios::out | std::ios::binary);
+    // An existing file that cannot be opened for writing stays untouched;
+    // appending nothing probes that without changing it.
+    std::ofstream probe(target, std::ios::out | std::ios::app | std::ios::binary);
     if (!probe.is_open()) return false;
   }
   const std::filesystem::path temporary = temporaryNameFor(target);

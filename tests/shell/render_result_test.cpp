@@ -343,3 +343,17 @@ TEST(RenderResults, RewritingReplacesTheOldFileWhole) {
   EXPECT_EQ(content.find('x'), std::string::npos);
   EXPECT_EQ(directory.names(), std::vector<std::string>{"out.euc"});
 }
+
+TEST(RenderResults, WritingThroughALinkReplacesTheFileItNames) {
+  ScratchDirectory directory;
+  const std::string real = directory.file("real.euc");
+  std::ofstream(real) << "old";
+  std::filesystem::create_symlink(real, directory.file("link.euc"));
+  StringShell shell;
+  std::string fileName = directory.file("link.euc");
+  renderResults(dictionaryWord(), {form("tabeta", 1, 2, "Past", "Ate")}, true, fileName, 0, 0,
+                {}, shell.context);
+  EXPECT_TRUE(std::filesystem::is_symlink(directory.file("link.euc")));
+  EXPECT_EQ(readFile(real).substr(0, 28), "\nConjugation of:      taberu");
+  EXPECT_EQ(directory.names(), (std::vector<std::string>{"link.euc", "real.euc"}));
+}
