@@ -71,6 +71,8 @@ void ConjugationEngine::conjugateAdjective(InflectionResult word, const std::str
   });
 
   const std::vector<bool> survives = survivingCandidates(slots);
+  results.reserve(results.size() + static_cast<std::size_t>(
+                                       std::count(survives.begin(), survives.end(), true)));
   for (std::size_t i = 0; i < candidates.size(); ++i) {
     if (survives[i]) results.push_back(applyAdjectiveRule(*candidates[i], word, kana_));
   }

@@ -58,6 +58,10 @@ bool ruleApplies(const InflectionRule& rule, const InflectionResult& word,
   const auto wordBits = static_cast<std::uint16_t>(word.wordClass);
   if ((rule.appliesTo & wordBits) == 0) return false;
 
+  // The remaining tests all must hold, so the cheap ones go first.
+  if (contains(word.appliedCases, rule.caseId)) return false;
+  if (senseFilter != 0 && senseFilter != rule.sense) return false;
+  if (politenessFilter != 0 && politenessFilter != rule.politeness) return false;
   if ((wordBits & Irregular) != 0 && isIrregularRule(rule)) {
     if (word.romaji.size() < rule.word.size()) return false;
     bool endingMatched = false;
@@ -68,9 +72,6 @@ bool ruleApplies(const InflectionRule& rule, const InflectionResult& word,
     if (!endingMatched && word.romaji != rule.word) return false;
   }
 
-  if (contains(word.appliedCases, rule.caseId)) return false;
-  if (senseFilter != 0 && senseFilter != rule.sense) return false;
-  if (politenessFilter != 0 && politenessFilter != rule.politeness) return false;
   return true;
 }
 
@@ -107,6 +108,8 @@ void ConjugationEngine::conjugateVerb(InflectionResult word, const std::string& 
   });
 
   const std::vector<bool> survives = survivingCandidates(slots);
+  results.reserve(results.size() + static_cast<std::size_t>(
+                                       std::count(survives.begin(), survives.end(), true)));
   for (std::size_t i = 0; i < candidates.size(); ++i) {
     if (survives[i]) results.push_back(applyRule(*candidates[i], word, kana_));
   }
