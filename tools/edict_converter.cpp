@@ -41,6 +41,7 @@ void printStats(std::ostream& out, const ConversionStats& stats) {
   out << "adjective lines: " << stats.adjectives << '\n';
   out << "skipped, reading outside the syllable table: " << stats.unreadableKana << '\n';
   out << "skipped, key with an ending no rule serves: " << stats.unexpectedEnding << '\n';
+  out << "skipped, irregular or outdated spelling: " << stats.variantSpellings << '\n';
   out << "dropped as exact repeats: " << stats.duplicates << '\n';
 }
 

@@ -171,8 +171,15 @@ void addEntryLines(const EdictEntry& entry, const KanaConverter& converter,
     return verbClassOfTag(tag).has_value() || tag == "vs";
   });
   auto adjectiveTags = tagsInOrder(entry, isTrueAdjectiveTag);
+  if (verbTags.empty() && adjectiveTags.empty()) return;
 
   for (auto [written, reading] : writtenReadingPairs(entry)) {
+    // The standard spelling has an entry of its own; a variant would only
+    // repeat it in the menus.
+    if (isVariantSpelling(entry, *written, *reading)) {
+      ++out.stats.variantSpellings;
+      continue;
+    }
     bool common = isCommonPair(entry, *written, *reading);
     for (const std::string& tag : verbTags) {
       const EdictSense& sense = *firstSenseTagged(entry, tag);

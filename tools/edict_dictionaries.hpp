@@ -72,6 +72,7 @@ struct ConversionStats {
   std::size_t entriesParsed = 0;
   std::size_t unreadableKana = 0;     ///< forms skipped: reading not in the syllable table
   std::size_t unexpectedEnding = 0;   ///< forms skipped: key cannot end such a word
+  std::size_t variantSpellings = 0;   ///< forms skipped: irregular or outdated spelling
   std::size_t duplicates = 0;         ///< lines identical to an earlier one
   std::vector<std::string> skippedReadings;  ///< the readings of the skipped forms
   std::map<std::int16_t, std::size_t> verbsByClass;

@@ -244,3 +244,14 @@ bool isCommonPair(const EdictEntry& entry, const EdictForm& written, const Edict
   if (!formsMarked) return entry.common;
   return reading.common && (&written == &reading || written.common);
 }
+
+bool isVariantSpelling(const EdictEntry& entry, const EdictForm& written, const EdictForm& reading) {
+  static constexpr std::string_view kVariantMarks[] = {"iK", "ik", "io", "oK", "ok", "rK", "sK"};
+  auto marked = [](const std::vector<std::string>& tags) {
+    return std::any_of(tags.begin(), tags.end(),
+                       [](const std::string& tag) { return inList(kVariantMarks, tag); });
+  };
+  if (marked(written.tags) || marked(reading.tags)) return true;
+  bool oneFormPerLine = entry.headwords.size() <= 1 && entry.readings.size() == 1;
+  return oneFormPerLine && !entry.senses.empty() && marked(entry.senses.front().tags);
+}

@@ -53,3 +53,9 @@ std::vector<std::pair<const EdictForm*, const EdictForm*>> writtenReadingPairs(
 /// True when the written/reading pair counts as a common word: the pair's
 /// own (P) marks when the entry marks forms, else the entry's (P).
 bool isCommonPair(const EdictEntry& entry, const EdictForm& written, const EdictForm& reading);
+
+/// True when EDICT marks the written form or the reading of the pair as an
+/// irregular, outdated or search-only spelling (iK, ik, io, oK, ok, rK, sK),
+/// either on the form itself or, where a line holds one form, before the
+/// first sense.
+bool isVariantSpelling(const EdictEntry& entry, const EdictForm& written, const EdictForm& reading);

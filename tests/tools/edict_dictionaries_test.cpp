@@ -190,6 +190,8 @@ TEST(ConvertEdict, SkipsAndCountsFormsWithoutAUsableKey) {
       "ふぁぼる /(v5r) to favourite/",  // hiragana fa is not in the table
       "あっ /(v5r) to ah/",             // no verb ending
       "たかいー /(adj-i) high/",        // ends in a prolonged sound, not in i
+      "帰る [かえる] /(oK) (v5r) to return/",  // outdated spelling
+      "帰 [かえ] /(oK) (n) return/",    // neither verb nor adjective: not counted
       "たべる /(v1) to eat/",
   });
   ASSERT_EQ(out.verbs.size(), 1u);
@@ -197,6 +199,7 @@ TEST(ConvertEdict, SkipsAndCountsFormsWithoutAUsableKey) {
   EXPECT_EQ(out.stats.unreadableKana, 2u);
   EXPECT_EQ(out.stats.unexpectedEnding, 1u);
   EXPECT_EQ(out.stats.skippedReadings.size(), 3u);
+  EXPECT_EQ(out.stats.variantSpellings, 1u);
 }
 
 TEST(OrderHomophones, SortsByKeyCommonFirstThenInEdictOrder) {

@@ -143,3 +143,31 @@ TEST(IsTagGroup, KnowsEdictTagsOnly) {
   EXPECT_FALSE(isTagGroup(""));
   EXPECT_FALSE(isTagGroup("e.g. rain"));
 }
+
+TEST(IsVariantSpelling, IrregularAndOutdatedFormsAreVariants) {
+  struct Case {
+    const char* line;
+    bool variant;
+  };
+  const Case cases[] = {
+      {"高い [たかい] /(adj-i) high/(P)/", false},
+      {"高い [たかい] /(iK) (adj-i) expensive/", true},
+      {"帰る [かえる] /(oK) (v5r,vi) to return/", true},
+      {"かえる /(ok) (v5r) to return/", true},
+      {"高い [たかい] /(ateji) (adj-i) high/", false},
+      {"高い(iK) [たかい] /(adj-i) high/", true},
+      {"高い [たかい(ik)] /(adj-i) high/", true},
+  };
+  for (const Case& c : cases) {
+    auto entry = parseEdictLine(euc(c.line));
+    ASSERT_TRUE(entry) << c.line;
+    const EdictForm& written = entry->headwords.empty() ? entry->readings[0] : entry->headwords[0];
+    EXPECT_EQ(isVariantSpelling(*entry, written, entry->readings[0]), c.variant) << c.line;
+  }
+}
+
+TEST(IsVariantSpelling, SenseMarksApplyOnlyWhenTheLineHoldsOneForm) {
+  auto entry = parseEdictLine(euc("高い;紙 [たかい] /(iK) (adj-i) high/"));
+  ASSERT_TRUE(entry);
+  EXPECT_FALSE(isVariantSpelling(*entry, entry->headwords[0], entry->readings[0]));
+}
