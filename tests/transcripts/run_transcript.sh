@@ -14,6 +14,9 @@
 #   setup.sh        optional: run in the working directory before the program
 #   expected_files/ optional: files the run must leave, compared byte for byte
 #   absent          optional: names of files the run must not leave
+#
+# With BLESS=1 in the environment the output is written as the new expected
+# transcript instead (read it against the design before committing).
 set -u
 binary=$1
 case_dir=$2
@@ -42,6 +45,10 @@ input=/dev/null
 [ -f "$case_dir/input" ] && input="$case_dir/input"
 (cd "$work" && timeout 60 "$binary" < "$input" > "$work/.stdout")
 status=$?
+if [ "${BLESS:-0}" = 1 ]; then
+  cp "$work/.stdout" "$case_dir/expected"
+  echo "wrote $case_dir/expected"
+fi
 failed=0
 if [ $status -ne 0 ]; then
   echo "exit status $status (expected 0)"
