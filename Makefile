@@ -21,5 +21,9 @@ run: build
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+# Regenerate the bundled dictionaries in data/ from the installed edict package.
+data: configure
+	cmake --build $(BUILD) -j $(JOBS) --target edict_data
+
 clean:
 	rm -rf build
