@@ -1,0 +1,498 @@
+// Checks the bundled grammar and dictionaries against an independent
+// analyser. Two modes:
+//   forms  - for every dictionary verb and adjective the IPADIC lexicon also
+//            lists, the standard forms built from IPADIC's stems must be
+//            among the forms the engine produces;
+//   mecab  - the written forms the engine produces for a sample of those
+//            words must each analyse, under MeCab, as a form of its own word.
+// Exit status 0 passes, 1 fails, 77 reports the check skipped (the lexicon
+// or the analyser is not installed).
+#include <iconv.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iomanip>
+#include <iostream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "inflection/conjugation_engine.hpp"
+#include "oracle/expected_forms.hpp"
+#include "oracle/ipadic.hpp"
+#include "oracle/mecab_runner.hpp"
+#include "romaji/kana_converter.hpp"
+
+namespace {
+
+constexpr int kPass = 0;
+constexpr int kFail = 1;
+constexpr int kSkip = 77;
+
+constexpr std::string_view kPrefixPos = "\xc0\xdc\xc6\xac\xbb\xec";  // 接頭詞
+
+struct Options {
+  std::string mode = "forms";
+  std::string dataDir = "data";
+  std::string ipadicDir = "/usr/share/mecab/dic/ipadic";
+  std::string mecabDic = "/var/lib/mecab/dic/ipadic";
+  std::string missesFile;
+  std::size_t sampleForms = 5000;
+  std::size_t minVerbs = 2000;
+  std::size_t minAdjectives = 500;
+  double minProducedPercent = 99.5;
+  double minAnalysedPercent = 99.0;
+  std::size_t shownMisses = 8;
+};
+
+bool parseOptions(int argc, char** argv, Options& options) {
+  for (int i = 1; i + 1 < argc; i += 2) {
+    const std::string name = argv[i];
+    const std::string value = argv[i + 1];
+    if (name == "--mode") {
+      options.mode = value;
+    } else if (name == "--data") {
+      options.dataDir = value;
+    } else if (name == "--ipadic") {
+      options.ipadicDir = value;
+    } else if (name == "--mecab-dic") {
+      options.mecabDic = value;
+    } else if (name == "--misses") {
+      options.missesFile = value;
+    } else if (name == "--sample") {
+      options.sampleForms = std::strtoul(value.c_str(), nullptr, 10);
+    } else if (name == "--shown") {
+      options.shownMisses = std::strtoul(value.c_str(), nullptr, 10);
+    } else if (name == "--min-verbs") {
+      options.minVerbs = std::strtoul(value.c_str(), nullptr, 10);
+    } else if (name == "--min-adjectives") {
+      options.minAdjectives = std::strtoul(value.c_str(), nullptr, 10);
+    } else {
+      std::cerr << "unknown option " << name << '\n';
+      return false;
+    }
+  }
+  return (argc % 2) == 1 && (options.mode == "forms" || options.mode == "mecab");
+}
+
+// EUC-JP to UTF-8 for the report only; bytes that do not convert become '?'.
+std::string toUtf8(const std::string& euc) {
+  iconv_t cd = iconv_open("UTF-8", "EUC-JP");
+  if (cd == reinterpret_cast<iconv_t>(-1)) return euc;
+  std::string out(euc.size() * 2 + 4, '\0');
+  char* in = const_cast<char*>(euc.data());
+  std::size_t inLeft = euc.size();
+  char* dst = out.data();
+  std::size_t outLeft = out.size();
+  while (inLeft > 0) {
+    if (iconv(cd, &in, &inLeft, &dst, &outLeft) == static_cast<std::size_t>(-1)) {
+      if (outLeft == 0) break;
+      *dst++ = '?';
+      --outLeft;
+      ++in;
+      --inLeft;
+    }
+  }
+  iconv_close(cd);
+  out.resize(out.size() - outLeft);
+  return out;
+}
+
+std::string withoutSpaces(std::string text) {
+  std::erase(text, ' ');
+  return text;
+}
+
+std::string percent(std::size_t part, std::size_t whole) {
+  std::ostringstream out;
+  out << std::fixed << std::setprecision(2) << (whole ? 100.0 * part / whole : 0.0) << '%';
+  return out.str();
+}
+
+// A dictionary word the lexicon also lists, with the lexicon's view of it:
+// every block of the same written form and reading whose conjugation type
+// agrees with the dictionary's class (IPADIC lists some words under two
+// types, such as suu with both the tt and the u sound change), and the
+// standard forms of all of them, merged.
+struct MatchedWord {
+  DictionaryEntry entry;
+  std::vector<const IpadicWord*> blocks;
+  std::vector<ExpectedForm> expected;
+  bool classesAgree = true;
+};
+
+struct Matches {
+  std::vector<MatchedWord> words;
+  std::size_t dictionaryWords = 0;  ///< distinct written form and reading pairs
+  std::size_t listedButUnbuildable = 0;
+};
+
+bool typeAgrees(std::int16_t wordClass, const IpadicWord& word) {
+  const std::string_view type = word.conjugationType;
+  switch (wordClass) {
+    case Itidan:
+    case IrregularItidan:
+      return type.starts_with(ipadic::kItidan) || type.starts_with(ipadic::kKahen);
+    case Godan:
+    case IrregularGodan:
+      return type.starts_with(ipadic::kGodan);
+    case SuruAux:
+    case IrregularSuru:
+      return type == ipadic::kSuru || type == ipadic::kSuruCompound || type == ipadic::kZuru;
+    default:
+      return true;
+  }
+}
+
+void mergeForms(std::vector<ExpectedForm>& into, const std::vector<ExpectedForm>& forms) {
+  for (const auto& form : forms) {
+    auto same = std::find_if(into.begin(), into.end(),
+                             [&](const ExpectedForm& f) { return f.caseLabel == form.caseLabel; });
+    if (same == into.end()) {
+      into.push_back(form);
+      continue;
+    }
+    for (const auto& spelling : form.spellings) {
+      if (std::find(same->spellings.begin(), same->spellings.end(), spelling) ==
+          same->spellings.end()) {
+        same->spellings.push_back(spelling);
+      }
+    }
+  }
+}
+
+Matches matchWords(const Dictionary& dictionary, const IpadicLexicon& lexicon, bool verbs,
+                   const ConjugationEngine& engine) {
+  const KanaConverter& kana = engine.kana();
+  Matches matches;
+  std::set<std::string> seen;
+  for (const auto& [romaji, entry] : dictionary) {
+    const std::string key = ipadicKey(entry.written, romaji);
+    if (!seen.insert(key).second) continue;
+    ++matches.dictionaryWords;
+    auto [first, last] = lexicon.equal_range(key);
+    if (first == last) continue;
+    const std::int16_t wordClass =
+        !verbs ? std::int16_t{TrueAdjective}
+               : (entry.wordClass != 0 ? entry.wordClass : engine.classifyVerb(romaji));
+    std::vector<std::pair<const IpadicWord*, std::vector<ExpectedForm>>> usable;
+    for (auto it = first; it != last; ++it) {
+      std::vector<ExpectedForm> expected =
+          verbs ? expectedVerbForms(it->second, kana) : expectedAdjectiveForms(it->second, kana);
+      if (!expected.empty()) usable.emplace_back(&it->second, std::move(expected));
+    }
+    if (usable.empty()) {
+      ++matches.listedButUnbuildable;
+      continue;
+    }
+    MatchedWord matched{entry, {}, {}, true};
+    for (const auto& [block, expected] : usable) {
+      if (!typeAgrees(wordClass, *block)) continue;
+      matched.blocks.push_back(block);
+      mergeForms(matched.expected, expected);
+    }
+    if (matched.blocks.empty()) {
+      // The two dictionaries disagree on the class: expect what IPADIC says.
+      matched.classesAgree = false;
+      for (const auto& [block, expected] : usable) {
+        matched.blocks.push_back(block);
+        mergeForms(matched.expected, expected);
+      }
+    }
+    matches.words.push_back(std::move(matched));
+  }
+  return matches;
+}
+
+InflectionResult wordToConjugate(const MatchedWord& matched, const ConjugationEngine& engine,
+                                 bool verb) {
+  const DictionaryEntry& entry = matched.entry;
+  InflectionResult word;
+  word.written = entry.written;
+  word.reading = entry.reading;
+  word.romaji = entry.romaji;
+  word.attitude = entry.attitude;
+  word.meaning = entry.meaning;
+  word.extended = entry.extended;
+  if (!verb) {
+    word.wordClass = TrueAdjective;
+    // The adjective flow conjugates ii through yoi.
+    if (word.romaji == "ii") word.romaji = "yoi";
+    return word;
+  }
+  word.wordClass = entry.wordClass != 0 ? entry.wordClass : engine.classifyVerb(entry.romaji);
+  if (word.wordClass == ItidanOrGodan) {
+    // The user settles this with a forcing switch; the lexicon knows which.
+    word.wordClass =
+        matched.blocks.front()->conjugationType.starts_with(ipadic::kItidan) ? Itidan : Godan;
+  }
+  return word;
+}
+
+std::vector<InflectionResult> conjugateAll(const MatchedWord& matched,
+                                           const ConjugationEngine& engine, bool verb) {
+  std::vector<InflectionResult> results;
+  const InflectionResult word = wordToConjugate(matched, engine, verb);
+  if (verb) {
+    engine.conjugateVerb(word, "", 0, 0, results);
+  } else {
+    engine.conjugateAdjective(word, "", 0, 0, results);
+  }
+  return results;
+}
+
+std::string describeWord(const MatchedWord& matched, const ConjugationEngine& engine, bool verb) {
+  const InflectionResult word = wordToConjugate(matched, engine, verb);
+  std::string types;
+  for (const IpadicWord* block : matched.blocks) {
+    types += (types.empty() ? "" : " / ") + toUtf8(block->conjugationType);
+  }
+  return toUtf8(matched.entry.written) + " " + matched.entry.romaji + " (class " +
+         std::to_string(word.wordClass) + ", IPADIC " + types +
+         (matched.classesAgree ? "" : ", classes disagree") + ")";
+}
+
+struct Miss {
+  std::string category;
+  std::string text;
+};
+
+struct Tally {
+  std::size_t expected = 0;
+  std::size_t produced = 0;
+  std::map<std::string, std::pair<std::size_t, std::size_t>> byCase;  // produced, expected
+};
+
+Tally checkForms(const Matches& matches, const ConjugationEngine& engine, bool verb,
+                 std::vector<Miss>& misses) {
+  Tally tally;
+  const std::string kind = verb ? "verb " : "adjective ";
+  for (const MatchedWord& matched : matches.words) {
+    std::set<std::string> produced;
+    for (const auto& result : conjugateAll(matched, engine, verb)) {
+      produced.insert(withoutSpaces(result.romaji));
+    }
+    for (const ExpectedForm& form : matched.expected) {
+      auto& [caseProduced, caseExpected] = tally.byCase[form.caseLabel];
+      ++tally.expected;
+      ++caseExpected;
+      const bool hit = std::any_of(form.spellings.begin(), form.spellings.end(),
+                                   [&](const std::string& s) { return produced.count(s) > 0; });
+      if (hit) {
+        ++tally.produced;
+        ++caseProduced;
+        continue;
+      }
+      std::string spellings;
+      for (const auto& s : form.spellings) spellings += (spellings.empty() ? "" : " or ") + s;
+      misses.push_back({kind + form.caseLabel,
+                        describeWord(matched, engine, verb) + ": expected " + spellings});
+    }
+  }
+  return tally;
+}
+
+void printTally(std::ostream& out, const std::string& title, const Matches& matches,
+                const Tally& tally) {
+  out << title << ": " << matches.words.size() << " words checked of "
+      << matches.dictionaryWords << " in the dictionary (" << matches.listedButUnbuildable
+      << " more listed by IPADIC with a classical type); " << tally.produced << " of "
+      << tally.expected << " expected forms produced (" << percent(tally.produced, tally.expected)
+      << ")\n";
+  for (const auto& [label, counts] : tally.byCase) {
+    out << "  " << std::left << std::setw(11) << label << std::right << std::setw(6)
+        << counts.first << " / " << std::setw(6) << counts.second << "  "
+        << percent(counts.first, counts.second) << '\n';
+  }
+}
+
+void reportMisses(const std::vector<Miss>& misses, const Options& options,
+                  const std::string& heading) {
+  std::map<std::string, std::vector<std::string>> byCategory;
+  for (const auto& miss : misses) byCategory[miss.category].push_back(miss.text);
+  for (const auto& [category, texts] : byCategory) {
+    std::cout << "misses, " << category << ": " << texts.size() << '\n';
+    for (std::size_t i = 0; i < texts.size() && i < options.shownMisses; ++i) {
+      std::cout << "  " << texts[i] << '\n';
+    }
+  }
+  if (options.missesFile.empty()) return;
+  std::ofstream file(options.missesFile, std::ios::trunc);
+  file << heading << '\n';
+  for (const auto& [category, texts] : byCategory) {
+    file << "\n== " << category << " (" << texts.size() << ")\n";
+    for (const auto& text : texts) file << text << '\n';
+  }
+  std::cout << "all misses written to " << options.missesFile << '\n';
+}
+
+int runFormsCheck(const Matches& verbs, const Matches& adjectives, const ConjugationEngine& engine,
+                  const Options& options) {
+  std::vector<Miss> misses;
+  const Tally verbTally = checkForms(verbs, engine, true, misses);
+  const Tally adjectiveTally = checkForms(adjectives, engine, false, misses);
+  printTally(std::cout, "verbs", verbs, verbTally);
+  printTally(std::cout, "adjectives", adjectives, adjectiveTally);
+  const std::size_t expected = verbTally.expected + adjectiveTally.expected;
+  const std::size_t produced = verbTally.produced + adjectiveTally.produced;
+  std::ostringstream summary;
+  summary << "IPADIC forms check: " << verbs.words.size() << " verbs, " << adjectives.words.size()
+          << " adjectives; " << produced << " of " << expected << " expected forms produced ("
+          << percent(produced, expected) << ")";
+  std::cout << summary.str() << '\n';
+  reportMisses(misses, options, summary.str());
+
+  bool pass = true;
+  if (verbs.words.size() < options.minVerbs || adjectives.words.size() < options.minAdjectives) {
+    std::cout << "FAIL: fewer than " << options.minVerbs << " verbs or " << options.minAdjectives
+              << " adjectives could be checked\n";
+    pass = false;
+  }
+  if (expected == 0 || 100.0 * produced / expected < options.minProducedPercent) {
+    std::cout << "FAIL: fewer than " << options.minProducedPercent
+              << "% of the expected forms produced\n";
+    pass = false;
+  }
+  return pass ? kPass : kFail;
+}
+
+struct SampledForm {
+  std::string written;
+  std::string caseName;
+  const MatchedWord* word = nullptr;
+};
+
+// Every written form of every k-th word, k chosen so that about `target`
+// forms are analysed; verbs and adjectives each get a share in proportion.
+void sampleForms(const Matches& matches, const ConjugationEngine& engine, bool verb,
+                 std::size_t target, std::vector<SampledForm>& sample) {
+  if (matches.words.empty() || target == 0) return;
+  const std::size_t perWord =
+      std::max<std::size_t>(1, conjugateAll(matches.words.front(), engine, verb).size());
+  const std::size_t stride =
+      std::max<std::size_t>(1, matches.words.size() * perWord / target);
+  for (std::size_t i = 0; i < matches.words.size(); i += stride) {
+    std::set<std::string> seen;
+    for (const auto& result : conjugateAll(matches.words[i], engine, verb)) {
+      if (result.written.empty() || result.written.find(kResultNotValid) != std::string::npos ||
+          result.written.find('\n') != std::string::npos || !seen.insert(result.written).second) {
+        continue;
+      }
+      sample.push_back({result.written, result.caseName, &matches.words[i]});
+    }
+  }
+}
+
+int runMecabCheck(const Matches& verbs, const Matches& adjectives,
+                  const ConjugationEngine& engine, const Options& options) {
+  std::string reason;
+  if (!mecabAvailable(options.mecabDic, reason)) {
+    std::cout << "SKIPPED: " << reason << '\n';
+    return kSkip;
+  }
+  std::vector<SampledForm> sample;
+  const std::size_t adjectiveShare = options.sampleForms / 5;
+  sampleForms(verbs, engine, true, options.sampleForms - adjectiveShare, sample);
+  const std::size_t verbForms = sample.size();
+  sampleForms(adjectives, engine, false, adjectiveShare, sample);
+  std::vector<std::string> lines;
+  lines.reserve(sample.size());
+  for (const auto& form : sample) lines.push_back(form.written);
+
+  Analyses analyses;
+  std::string error;
+  if (!analyseLines(lines, options.mecabDic, "oracle_mecab", analyses, error)) {
+    std::cout << "FAIL: " << error << '\n';
+    return kFail;
+  }
+  std::vector<Miss> misses;
+  std::size_t analysed = 0;
+  for (std::size_t i = 0; i < sample.size(); ++i) {
+    const auto& morphemes = analyses[i];
+    // The humble and honorific o- forms begin with a prefix morpheme.
+    auto first = std::find_if(morphemes.begin(), morphemes.end(),
+                              [](const Morpheme& m) { return m.partOfSpeech != kPrefixPos; });
+    const DictionaryEntry& entry = sample[i].word->entry;
+    if (first != morphemes.end() &&
+        (first->baseForm == entry.written || first->baseForm == entry.reading)) {
+      ++analysed;
+      continue;
+    }
+    std::string analysis;
+    for (const auto& m : morphemes) {
+      analysis += (analysis.empty() ? "" : " | ") + toUtf8(m.surface) + " <" + toUtf8(m.baseForm) +
+                  " " + toUtf8(m.partOfSpeech) + ">";
+    }
+    misses.push_back({std::string(i < verbForms ? "verb " : "adjective ") + sample[i].caseName,
+                      toUtf8(sample[i].written) + " of " + toUtf8(entry.written) + " " +
+                          entry.romaji + ": " + analysis});
+  }
+  std::ostringstream summary;
+  summary << "MeCab check: " << analysed << " of " << sample.size() << " written forms ("
+          << verbForms << " verb, " << sample.size() - verbForms
+          << " adjective) analysed as forms of their own word (" << percent(analysed, sample.size())
+          << ")";
+  std::cout << summary.str() << '\n';
+  reportMisses(misses, options, summary.str());
+  if (sample.empty() || 100.0 * analysed / sample.size() < options.minAnalysedPercent) {
+    std::cout << "FAIL: fewer than " << options.minAnalysedPercent
+              << "% analysed as forms of their own word\n";
+    return kFail;
+  }
+  return kPass;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  if (!parseOptions(argc, argv, options)) {
+    std::cerr << "usage: oracle_check [--mode forms|mecab] [--data DIR] [--ipadic DIR]\n"
+                 "       [--mecab-dic DIR] [--misses FILE] [--sample N]\n";
+    return kFail;
+  }
+  const auto start = std::chrono::steady_clock::now();
+  const std::string verbCsv = options.ipadicDir + "/Verb.csv";
+  const std::string adjectiveCsv = options.ipadicDir + "/Adj.csv";
+  std::error_code ec;
+  if (!std::filesystem::exists(verbCsv, ec) || !std::filesystem::exists(adjectiveCsv, ec)) {
+    std::cout << "SKIPPED: the IPADIC lexicon (" << verbCsv << ", " << adjectiveCsv
+              << ") is not installed (package mecab-ipadic)\n";
+    return kSkip;
+  }
+
+  const KanaConverter kana;
+  ConjugationEngine engine(kana);
+  const std::string data = options.dataDir + "/";
+  if (!engine.loadVerbRules(data + "Rules_Verbs.dat") ||
+      !engine.loadVerbClasses(data + "Rules_VClass.dat") ||
+      !engine.loadAdjectiveRules(data + "Rules_Adj.dat")) {
+    std::cout << "FAIL: the rule files in " << options.dataDir << " do not load\n";
+    return kFail;
+  }
+  std::ostringstream console;  // "EXTENDED ENTRY" notices are of no interest here
+  if (!engine.verbDictionary.loadVerbFile(data + "Words_Verbs.dat", kana, console) ||
+      !engine.adjectiveDictionary.loadAdjectiveFile(data + "Words_Adj.dat", kana, console)) {
+    std::cout << "FAIL: the dictionaries in " << options.dataDir << " do not load\n";
+    return kFail;
+  }
+
+  IpadicLexicon verbLexicon;
+  IpadicLexicon adjectiveLexicon;
+  readIpadicFile(verbCsv, kana, verbLexicon);
+  readIpadicFile(adjectiveCsv, kana, adjectiveLexicon);
+  const Matches verbs = matchWords(engine.verbDictionary, verbLexicon, true, engine);
+  const Matches adjectives = matchWords(engine.adjectiveDictionary, adjectiveLexicon, false, engine);
+
+  const int status = options.mode == "forms" ? runFormsCheck(verbs, adjectives, engine, options)
+                                             : runMecabCheck(verbs, adjectives, engine, options);
+  const auto seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  std::cout << "took " << std::fixed << std::setprecision(1) << seconds << " s\n";
+  return status;
+}
