@@ -171,3 +171,22 @@ TEST(IsVariantSpelling, SenseMarksApplyOnlyWhenTheLineHoldsOneForm) {
   ASSERT_TRUE(entry);
   EXPECT_FALSE(isVariantSpelling(*entry, entry->headwords[0], entry->readings[0]));
 }
+
+TEST(ParseEdictLine, EveryTruncatedLineIsRejectedOrParsedWithoutOverrun) {
+  const std::string lines[] = {
+      euc("帰る [かえる] /(v5r,vi) (1) to return/(v5r,vi) (2) to leave/(P)/"),
+      euc("紙;髪(iK) [かみ(紙);がみ(P)] /(n) (ksb:) paper (thin)/EntL1234560X/"),
+  };
+  for (const std::string& line : lines) {
+    for (std::size_t length = 0; length < line.size(); ++length) {
+      std::string prefix = line.substr(0, length);
+      auto entry = parseEdictLine(prefix);
+      if (prefix.empty() || prefix.back() != '/') {
+        EXPECT_FALSE(entry) << prefix;
+      }
+      if (entry) {
+        EXPECT_FALSE(entry->senses.empty()) << prefix;
+      }
+    }
+  }
+}
