@@ -8,6 +8,7 @@
 namespace {
 
 // Columns of a lexicon row.
+constexpr std::size_t kSurfaceColumn = 0;
 constexpr std::size_t kTypeColumn = 8;
 constexpr std::size_t kFormColumn = 9;
 constexpr std::size_t kBaseColumn = 10;
@@ -42,6 +43,9 @@ void fileWord(IpadicWord word, const KanaConverter& kana, IpadicLexicon& lexicon
     for (const auto& [form, readings] : word.stems) {
       for (const auto& reading : readings) addReading(it->second.stems[form], reading);
     }
+    for (const auto& [form, written] : word.writtenStems) {
+      for (const auto& stem : written) addReading(it->second.writtenStems[form], stem);
+    }
     return;
   }
   lexicon.emplace(key, std::move(word));
@@ -69,13 +73,14 @@ bool readIpadicFile(const std::string& path, const KanaConverter& kana, IpadicLe
     const std::string& form = fields[kFormColumn];
     if (form == ipadic::kBaseForm) {
       if (open) fileWord(std::move(word), kana, lexicon);
-      word = IpadicWord{fields[kBaseColumn], fields[kReadingColumn], fields[kTypeColumn], {}};
+      word = IpadicWord{fields[kBaseColumn], fields[kReadingColumn], fields[kTypeColumn], {}, {}};
       open = true;
     } else if (!open || fields[kBaseColumn] != word.base ||
                fields[kTypeColumn] != word.conjugationType) {
       continue;  // a row outside any block names no word we can key
     }
     addReading(word.stems[form], fields[kReadingColumn]);
+    addReading(word.writtenStems[form], fields[kSurfaceColumn]);
   }
   if (open) fileWord(std::move(word), kana, lexicon);
   return true;

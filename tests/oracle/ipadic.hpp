@@ -16,6 +16,8 @@ struct IpadicWord {
   std::string conjugationType;
   /// conjugation form name -> readings of its stem, in file order, no repeats
   std::map<std::string, std::vector<std::string>> stems;
+  /// conjugation form name -> the stems as written, in file order, no repeats
+  std::map<std::string, std::vector<std::string>> writtenStems;
 };
 
 /// Words keyed by written form, a TAB, and the romaji of the reading.

@@ -34,6 +34,9 @@ constexpr int kPass = 0;
 constexpr int kFail = 1;
 constexpr int kSkip = 77;
 
+// The MeCab sample takes every kFormStride-th form of a sampled word.
+constexpr std::size_t kFormStride = 8;
+
 constexpr std::string_view kPrefixPos = "\xc0\xdc\xc6\xac\xbb\xec";  // 接頭詞
 
 struct Options {
@@ -365,27 +368,132 @@ struct SampledForm {
   std::string written;
   std::string caseName;
   const MatchedWord* word = nullptr;
+  bool verb = true;
 };
 
-// Every written form of every k-th word, k chosen so that about `target`
-// forms are analysed; verbs and adjectives each get a share in proportion.
+// A spread of written forms: every k-th word, and of its forms every m-th
+// (the offset turning with the word, so that every case is seen), with k
+// and m chosen so that about `target` forms are analysed.
 void sampleForms(const Matches& matches, const ConjugationEngine& engine, bool verb,
                  std::size_t target, std::vector<SampledForm>& sample) {
   if (matches.words.empty() || target == 0) return;
   const std::size_t perWord =
       std::max<std::size_t>(1, conjugateAll(matches.words.front(), engine, verb).size());
-  const std::size_t stride =
-      std::max<std::size_t>(1, matches.words.size() * perWord / target);
-  for (std::size_t i = 0; i < matches.words.size(); i += stride) {
+  const std::size_t formStride = std::min<std::size_t>(kFormStride, perWord);
+  const std::size_t wordStride =
+      std::max<std::size_t>(1, matches.words.size() * perWord / (formStride * target));
+  for (std::size_t i = 0; i < matches.words.size(); i += wordStride) {
     std::set<std::string> seen;
-    for (const auto& result : conjugateAll(matches.words[i], engine, verb)) {
+    const std::vector<InflectionResult> results = conjugateAll(matches.words[i], engine, verb);
+    for (std::size_t j = (i / wordStride) % formStride; j < results.size(); j += formStride) {
+      const InflectionResult& result = results[j];
       if (result.written.empty() || result.written.find(kResultNotValid) != std::string::npos ||
           result.written.find('\n') != std::string::npos || !seen.insert(result.written).second) {
         continue;
       }
-      sample.push_back({result.written, result.caseName, &matches.words[i]});
+      sample.push_back({result.written, result.caseName, &matches.words[i], verb});
     }
   }
+}
+
+// The godan verbs IPADIC lists as words of their own, derived from the
+// dictionary form `verb` (EUC-JP): the potential (kaku: kakeru) and the
+// short causative (kaku: kakasu).
+std::vector<std::string> derivedGodanVerbs(const std::string& verb, const KanaConverter& kana) {
+  std::vector<std::string> derived;
+  if (verb.size() < 4) return derived;
+  const std::string stem = verb.substr(0, verb.size() - 2);
+  std::string ending = kana.toRomaji(verb.substr(verb.size() - 2));
+  if (ending.empty() || ending.back() != 'u') return derived;
+  ending.pop_back();
+  const std::string eRow = kana.toKana(ending + "e");
+  const std::string aRow = kana.toKana(ending == "" ? "wa" : ending + "a");
+  if (eRow != kResultNotValid) derived.push_back(stem + eRow + kana.toKana("ru"));
+  if (aRow != kResultNotValid) derived.push_back(stem + aRow + kana.toKana("su"));
+  return derived;
+}
+
+// The written stems of `form` in every lexicon block of the word.
+void addStems(const MatchedWord& word, std::string_view form, std::vector<std::string>& stems) {
+  for (const IpadicWord* block : word.blocks) {
+    const auto found = block->writtenStems.find(std::string(form));
+    if (found != block->writtenStems.end()) {
+      stems.insert(stems.end(), found->second.begin(), found->second.end());
+    }
+  }
+}
+
+// Replaces the ending `from` of `text` by `to`; false when it does not end so.
+bool replaceEnding(const std::string& text, const std::string& from, const std::string& to,
+                   std::string& replaced) {
+  if (text.size() < from.size() || text.compare(text.size() - from.size(), from.size(), from) != 0) {
+    return false;
+  }
+  replaced = text.substr(0, text.size() - from.size()) + to;
+  return true;
+}
+
+// A form analyses as a form of its word when, after any prefix morphemes
+// (the o- of the humble and honorific forms), the surfaces of the leading
+// morphemes followed by the dictionary form of the next one spell the word,
+// or the leading surfaces are a stem of the word. The word may span several
+// morphemes, since MeCab splits compound verbs (iiau: ii + a-). Counted as
+// the word too, because MeCab's lexicon lists them as words of their own:
+// a godan verb's potential and short causative (kakeru, kakasu); the twin
+// of another conjugation type (ronzuru and ronziru, sousu and sousuru); an
+// adjective's -garu verb (kowagaru). Counted as its stems: the continuative
+// of a verb, read as the noun made from it (o-kakinaosi suru), the noun of
+// a suru compound (ase nasaru), an adjective's adverbial form and stem,
+// read as an adverb or noun (tikaku, kiiro-garu).
+bool analysesAsOwnWord(const std::vector<Morpheme>& morphemes, const MatchedWord& word,
+                       bool verb, const ConjugationEngine& engine) {
+  const KanaConverter& kana = engine.kana();
+  const DictionaryEntry& entry = word.entry;
+  std::vector<std::string> accepted = {entry.written, entry.reading};
+  std::vector<std::string> stems;  // need more after them
+  std::vector<std::string> wholeStems;  // may stand alone
+  const std::string suru = kana.toKana("suru");
+  for (const std::string& spelling : {entry.written, entry.reading}) {
+    std::string twin;
+    if (!verb) {
+      if (replaceEnding(spelling, kana.toKana("i"), kana.toKana("garu"), twin)) {
+        accepted.push_back(twin);
+      }
+      continue;
+    }
+    if ((wordToConjugate(word, engine, true).wordClass & Godan) != 0) {
+      for (auto& derived : derivedGodanVerbs(spelling, kana)) accepted.push_back(std::move(derived));
+    }
+    if (replaceEnding(spelling, kana.toKana("zuru"), kana.toKana("ziru"), twin)) {
+      accepted.push_back(twin);
+    }
+    if (replaceEnding(spelling, suru, kana.toKana("su"), twin)) {
+      accepted.push_back(twin);
+      if (replaceEnding(spelling, suru, "", twin) && !twin.empty()) stems.push_back(twin);
+    } else if (replaceEnding(spelling, kana.toKana("su"), suru, twin)) {
+      accepted.push_back(twin);
+    }
+  }
+  if (verb) {
+    addStems(word, ipadic::kContinuative, stems);
+  } else {
+    addStems(word, ipadic::kContinuativeTe, wholeStems);
+    addStems(word, ipadic::kGaruStem, stems);
+  }
+  const auto listed = [](const std::vector<std::string>& list, const std::string& text) {
+    return std::find(list.begin(), list.end(), text) != list.end();
+  };
+  auto it = std::find_if(morphemes.begin(), morphemes.end(),
+                         [](const Morpheme& m) { return m.partOfSpeech != kPrefixPos; });
+  std::string leading;
+  for (; it != morphemes.end() && leading.size() < entry.written.size() + entry.reading.size();
+       ++it) {
+    if (listed(accepted, leading + it->baseForm)) return true;
+    leading += it->surface;
+    if (listed(wholeStems, leading)) return true;
+    if (std::next(it) != morphemes.end() && listed(stems, leading)) return true;
+  }
+  return false;
 }
 
 int runMecabCheck(const Matches& verbs, const Matches& adjectives,
@@ -414,15 +522,11 @@ int runMecabCheck(const Matches& verbs, const Matches& adjectives,
   std::size_t analysed = 0;
   for (std::size_t i = 0; i < sample.size(); ++i) {
     const auto& morphemes = analyses[i];
-    // The humble and honorific o- forms begin with a prefix morpheme.
-    auto first = std::find_if(morphemes.begin(), morphemes.end(),
-                              [](const Morpheme& m) { return m.partOfSpeech != kPrefixPos; });
-    const DictionaryEntry& entry = sample[i].word->entry;
-    if (first != morphemes.end() &&
-        (first->baseForm == entry.written || first->baseForm == entry.reading)) {
+    if (analysesAsOwnWord(morphemes, *sample[i].word, sample[i].verb, engine)) {
       ++analysed;
       continue;
     }
+    const DictionaryEntry& entry = sample[i].word->entry;
     std::string analysis;
     for (const auto& m : morphemes) {
       analysis += (analysis.empty() ? "" : " | ") + toUtf8(m.surface) + " <" + toUtf8(m.baseForm) +
