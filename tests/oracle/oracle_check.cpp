@@ -466,6 +466,10 @@ bool analysesAsOwnWord(const std::vector<Morpheme>& morphemes, const MatchedWord
     }
     if (replaceEnding(spelling, kana.toKana("zuru"), kana.toKana("ziru"), twin)) {
       accepted.push_back(twin);
+      // The lexicon lists no continuative for the -zuru type: it is -zi.
+      if (replaceEnding(spelling, kana.toKana("zuru"), kana.toKana("zi"), twin)) {
+        stems.push_back(twin);
+      }
     }
     if (replaceEnding(spelling, suru, kana.toKana("su"), twin)) {
       accepted.push_back(twin);
