@@ -1,0 +1,78 @@
+#include "bench_data.hpp"
+
+#include <fstream>
+#include <map>
+#include <sstream>
+
+bool BundledData::load(const std::string& dataDir) {
+  std::ostringstream console;
+  if (!engine.loadVerbRules(dataDir + "/Rules_Verbs.dat")) return false;
+  if (!engine.loadVerbClasses(dataDir + "/Rules_VClass.dat")) return false;
+  if (!engine.loadAdjectiveRules(dataDir + "/Rules_Adj.dat")) return false;
+  engine.verbDictionary.loadVerbFile(dataDir + "/Words_Verbs.dat", kana, console);
+  engine.adjectiveDictionary.loadAdjectiveFile(dataDir + "/Words_Adj.dat", kana, console);
+  return true;
+}
+
+std::vector<SearchForm> readFormList(const std::string& path) {
+  std::vector<SearchForm> forms;
+  std::ifstream file(path);
+  std::string line;
+  while (std::getline(file, line)) {
+    if (line.size() < 3 || line[1] != '\t') continue;
+    forms.push_back({line.substr(2), line[0] == 'a'});
+  }
+  return forms;
+}
+
+namespace {
+
+InflectionResult wordOf(const DictionaryEntry& entry, std::int16_t wordClass) {
+  InflectionResult word;
+  word.romaji = entry.romaji;
+  word.wordClass = wordClass;
+  word.written = entry.written;
+  word.reading = entry.reading;
+  word.attitude = entry.attitude;
+  word.meaning = entry.meaning;
+  word.extended = entry.extended;
+  return word;
+}
+
+/// Every `step`-th of `entries`, at most `count` of them.
+template <typename Entry>
+std::vector<const Entry*> spread(const std::vector<const Entry*>& entries, std::size_t count) {
+  std::vector<const Entry*> picked;
+  if (entries.empty()) return picked;
+  const std::size_t step = entries.size() > count ? entries.size() / count : 1;
+  for (std::size_t i = 0; i < entries.size() && picked.size() < count; i += step) {
+    picked.push_back(entries[i]);
+  }
+  return picked;
+}
+
+}  // namespace
+
+std::vector<InflectionResult> sampleWords(const ConjugationEngine& engine, std::size_t perClass) {
+  std::map<std::int16_t, std::vector<const DictionaryEntry*>> byClass;
+  for (const auto& [key, entry] : engine.verbDictionary) {
+    // Spaces in a key would only come from hand-made data; the bundled keys have none.
+    const std::int16_t wordClass =
+        entry.wordClass != 0 ? entry.wordClass : engine.classifyVerb(key);
+    byClass[wordClass].push_back(&entry);
+  }
+  std::vector<InflectionResult> words;
+  for (const auto& [wordClass, entries] : byClass) {
+    // The flows conjugate an undecided verb as itidan.
+    const std::int16_t used = wordClass == ItidanOrGodan ? std::int16_t{Itidan} : wordClass;
+    for (const DictionaryEntry* entry : spread(entries, perClass)) {
+      words.push_back(wordOf(*entry, used));
+    }
+  }
+  std::vector<const DictionaryEntry*> adjectives;
+  for (const auto& [key, entry] : engine.adjectiveDictionary) adjectives.push_back(&entry);
+  for (const DictionaryEntry* entry : spread(adjectives, perClass)) {
+    words.push_back(wordOf(*entry, TrueAdjective));
+  }
+  return words;
+}
