@@ -25,5 +25,21 @@ test: build
 data: configure
 	cmake --build $(BUILD) -j $(JOBS) --target edict_data
 
+# Build everything with AddressSanitizer and UndefinedBehaviorSanitizer and
+# pass every test there.
+ASAN_BUILD ?= build/asan
+sanitize:
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZUNOKA_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+# Build the libFuzzer targets with clang and run each for FUZZ_SECONDS.
+FUZZ_BUILD ?= build/fuzz
+FUZZ_SECONDS ?= 30
+fuzz:
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZUNOKA_FUZZ=ON -DZUNOKA_TESTS=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+	tests/fuzz/run_fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 clean:
 	rm -rf build
