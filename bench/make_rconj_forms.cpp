@@ -2,6 +2,7 @@
 // test: forms of every case for sample verbs of every class, chained forms,
 // suru compounds typed with the space, the non-stem forms and adjective forms.
 // Usage: make_rconj_forms DATA_DIR > rconj_forms.txt
+//        make_rconj_forms DATA_DIR --words   (the conj sample words instead)
 
 #include <iostream>
 #include <map>
@@ -37,8 +38,8 @@ std::map<std::string, std::vector<InflectionResult>> byCase(
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: make_rconj_forms DATA_DIR\n";
+  if (argc != 2 && argc != 3) {
+    std::cerr << "usage: make_rconj_forms DATA_DIR [--words]\n";
     return 2;
   }
   BundledData data;
@@ -47,6 +48,12 @@ int main(int argc, char** argv) {
     return 1;
   }
   const ConjugationEngine& engine = data.engine;
+  if (argc == 3) {
+    for (const InflectionResult& word : sampleWords(engine, 12)) {
+      std::cout << (word.wordClass == TrueAdjective ? "a" : "v") << '\t' << word.romaji << '\n';
+    }
+    return 0;
+  }
   const std::vector<InflectionResult> words = sampleWords(engine, 3);
   FormWriter out;
 

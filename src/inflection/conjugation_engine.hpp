@@ -40,6 +40,12 @@ class ConjugationEngine {
                      std::int32_t senseFilter, std::int16_t politenessFilter,
                      std::vector<InflectionResult>& results) const;
 
+  /// The romaji alone of the forms conjugateVerb would append, in the same
+  /// order: for callers that show no more than the romaji.
+  void conjugateVerbRomaji(const InflectionResult& word, const std::string& caseName,
+                           std::int32_t senseFilter, std::int16_t politenessFilter,
+                           std::vector<std::string>& forms) const;
+
   void conjugateAdjective(InflectionResult word, const std::string& caseName,
                           std::int32_t senseFilter, std::int16_t politenessFilter,
                           std::vector<InflectionResult>& results) const;
@@ -57,6 +63,16 @@ class ConjugationEngine {
   void reindexRules();
 
  private:
+  /// The rules whose forms conjugateVerb builds, in order: those that serve
+  /// the word and survive the suppression within their slots.
+  void chooseVerbRules(const InflectionResult& word, const std::string& caseName,
+                       std::int32_t senseFilter, std::int16_t politenessFilter,
+                       std::vector<const InflectionRule*>& chosen) const;
+  /// chooseVerbRules for all cases, through the index built at load.
+  void chooseFromIndex(const InflectionResult& word, std::int32_t senseFilter,
+                       std::int16_t politenessFilter,
+                       std::vector<const InflectionRule*>& chosen) const;
+
   const KanaConverter& kana_;
   RuleIndex<InflectionRule> verbIndex_;
   RuleIndex<AdjectiveRule> adjectiveIndex_;

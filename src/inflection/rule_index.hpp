@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "inflection/inflection_rule.hpp"
@@ -14,6 +16,16 @@
 /// Warning: holds pointers into the RuleSet it was built from; it is used only
 /// while that same RuleSet (same address, same sizes) is what is conjugated,
 /// and is otherwise ignored in favour of the multimap itself.
+/// One visit of a request for all cases, with what the verb engine tests
+/// first kept beside the pointer so that the walk stays in one array.
+template <typename Rule>
+struct IndexedRule {
+  const Rule* rule = nullptr;
+  std::uint32_t slot = 0;        ///< dense number of the rule's (caseId, subCaseId)
+  std::uint16_t appliesTo = 0;   ///< the classes served; every bit for adjective rules
+  bool exception = false;        ///< resultClass is WordOverride
+};
+
 template <typename Rule>
 struct RuleIndex {
   const RuleSet<Rule>* source = nullptr;
@@ -21,10 +33,14 @@ struct RuleIndex {
   std::size_t caseCount = 0;
   std::vector<std::vector<const Rule*>> groups;  ///< distinct case names' rules, file order
   std::vector<std::size_t> groupOfCase;          ///< per caseOrder entry, its group
+  std::size_t visitCount = 0;                    ///< rules a request for all cases visits
+  std::vector<IndexedRule<Rule>> visits;         ///< those visits in order
+  std::uint32_t slotCount = 0;                   ///< distinct (caseId, subCaseId) pairs
 
   void build(const RuleSet<Rule>& set) {
     groups.clear();
     groupOfCase.clear();
+    visitCount = 0;
     std::map<std::string_view, std::size_t> groupOfName;
     for (const std::string& name : set.caseOrder) {
       auto [found, inserted] = groupOfName.try_emplace(name, groups.size());
@@ -34,7 +50,27 @@ struct RuleIndex {
         for (auto it = first; it != last; ++it) rules.push_back(&it->second);
       }
       groupOfCase.push_back(found->second);
+      visitCount += groups[found->second].size();
     }
+    visits.clear();
+    std::map<std::pair<std::int16_t, std::int16_t>, std::uint32_t> slotNumbers;
+    for (std::size_t group : groupOfCase) {
+      for (const Rule* rule : groups[group]) {
+        IndexedRule<Rule>& visit = visits.emplace_back();
+        visit.rule = rule;
+        visit.slot = slotNumbers
+                         .try_emplace({rule->caseId, rule->subCaseId},
+                                      static_cast<std::uint32_t>(slotNumbers.size()))
+                         .first->second;
+        if constexpr (requires { rule->appliesTo; }) {
+          visit.appliesTo = rule->appliesTo;
+        } else {
+          visit.appliesTo = 0xFFFF;
+        }
+        visit.exception = rule->resultClass == 16384;  // WordOverride
+      }
+    }
+    slotCount = static_cast<std::uint32_t>(slotNumbers.size());
     source = &set;
     ruleCount = set.rules.size();
     caseCount = set.caseOrder.size();

@@ -95,9 +95,13 @@ InflectionResult applyRule(const InflectionRule& rule, const InflectionResult& w
   return form;
 }
 
-void ConjugationEngine::conjugateVerb(InflectionResult word, const std::string& caseName,
-                                      std::int32_t senseFilter, std::int16_t politenessFilter,
-                                      std::vector<InflectionResult>& results) const {
+void ConjugationEngine::chooseVerbRules(const InflectionResult& word, const std::string& caseName,
+                                        std::int32_t senseFilter, std::int16_t politenessFilter,
+                                        std::vector<const InflectionRule*>& chosen) const {
+  if (caseName.empty() && verbIndex_.isCurrentFor(verbRules)) {
+    chooseFromIndex(word, senseFilter, politenessFilter, chosen);
+    return;
+  }
   std::vector<const InflectionRule*> candidates;
   std::vector<SlotCandidate> slots;
   forEachRequestedRule(verbRules, verbIndex_, caseName, [&](const InflectionRule& rule) {
@@ -108,10 +112,76 @@ void ConjugationEngine::conjugateVerb(InflectionResult word, const std::string& 
   });
 
   const std::vector<bool> survives = survivingCandidates(slots);
-  results.reserve(results.size() + static_cast<std::size_t>(
-                                       std::count(survives.begin(), survives.end(), true)));
   for (std::size_t i = 0; i < candidates.size(); ++i) {
-    if (survives[i]) results.push_back(applyRule(*candidates[i], word, kana_));
+    if (survives[i]) chosen.push_back(candidates[i]);
+  }
+}
+
+void ConjugationEngine::chooseFromIndex(const InflectionResult& word, std::int32_t senseFilter,
+                                        std::int16_t politenessFilter,
+                                        std::vector<const InflectionRule*>& chosen) const {
+  const auto wordBits = static_cast<std::uint16_t>(word.wordClass);
+  std::vector<const IndexedRule<InflectionRule>*> candidates;
+  candidates.reserve(verbIndex_.visitCount);
+  for (const IndexedRule<InflectionRule>& visit : verbIndex_.visits) {
+    // ruleApplies' own first test, made without touching the rule.
+    if (!visit.exception && (visit.appliesTo & wordBits) == 0) continue;
+    if (!ruleApplies(*visit.rule, word, senseFilter, politenessFilter, classLists.auxiliaries)) {
+      continue;
+    }
+    candidates.push_back(&visit);
+  }
+
+  // The suppression of survivingCandidates, per dense slot number instead
+  // of by sorting: an exception silences its slot, irregular rules silence
+  // regular ones, and the longest irregular words win.
+  struct SlotState {
+    bool exception = false;
+    bool irregular = false;
+    std::size_t longest = 0;
+  };
+  std::vector<SlotState> slots(verbIndex_.slotCount);
+  for (const IndexedRule<InflectionRule>* visit : candidates) {
+    SlotState& slot = slots[visit->slot];
+    if (visit->exception) {
+      slot.exception = true;
+    } else if (isIrregularRule(*visit->rule)) {
+      slot.irregular = true;
+      slot.longest = std::max(slot.longest, visit->rule->word.size());
+    }
+  }
+  chosen.reserve(chosen.size() + candidates.size());
+  for (const IndexedRule<InflectionRule>* visit : candidates) {
+    const SlotState& slot = slots[visit->slot];
+    if (slot.exception) continue;
+    if (slot.irregular &&
+        !(isIrregularRule(*visit->rule) && visit->rule->word.size() == slot.longest)) {
+      continue;
+    }
+    chosen.push_back(visit->rule);
+  }
+}
+
+void ConjugationEngine::conjugateVerb(InflectionResult word, const std::string& caseName,
+                                      std::int32_t senseFilter, std::int16_t politenessFilter,
+                                      std::vector<InflectionResult>& results) const {
+  std::vector<const InflectionRule*> chosen;
+  chooseVerbRules(word, caseName, senseFilter, politenessFilter, chosen);
+  results.reserve(results.size() + chosen.size());
+  for (const InflectionRule* rule : chosen) results.push_back(applyRule(*rule, word, kana_));
+}
+
+void ConjugationEngine::conjugateVerbRomaji(const InflectionResult& word,
+                                           const std::string& caseName,
+                                           std::int32_t senseFilter,
+                                           std::int16_t politenessFilter,
+                                           std::vector<std::string>& forms) const {
+  std::vector<const InflectionRule*> chosen;
+  chooseVerbRules(word, caseName, senseFilter, politenessFilter, chosen);
+  forms.reserve(forms.size() + chosen.size());
+  for (const InflectionRule* rule : chosen) {
+    forms.push_back(rule->word.empty() ? regularFormRomaji(*rule, word)
+                                       : wordFormRomaji(*rule, rule->word, word));
   }
 }
 

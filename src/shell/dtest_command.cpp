@@ -56,7 +56,9 @@ void testVerbs(ShellContext& context) {
   std::ostream& out = context.output;
   const ConjugationEngine& engine = context.engine;
   printHeading(out, "VERBS");
-  std::vector<InflectionResult> results;
+  // Every form is made, but only the romaji of the last is shown, so the
+  // kana and attributes of the forms are not built.
+  std::vector<std::string> forms;
   for (const auto& [key, entry] : engine.verbDictionary) {
     InflectionResult word = testWord(entry);
     word.wordClass = entry.wordClass != 0 ? entry.wordClass : engine.classifyVerb(key);
@@ -65,9 +67,10 @@ void testVerbs(ShellContext& context) {
       word.wordClass = Itidan;
     }
     out << std::setw(25) << word.romaji;
-    results.clear();
-    engine.conjugateVerb(word, std::string(), 0, 0, results);
-    printLastForm(out, results);
+    forms.clear();
+    engine.conjugateVerbRomaji(word, std::string(), 0, 0, forms);
+    if (!forms.empty()) out << forms.back();
+    out << '\n' << std::flush;
   }
   out << "\n\n" << std::flush;
 }
