@@ -133,6 +133,9 @@ std::filesystem::path temporaryNameFor(const std::filesystem::path& target) {
 /// only replaced once every byte has been written, so a failure never leaves
 /// a half-written file behind. False on any failure.
 bool writeWholeFile(const std::string& fileName, const std::string& content) {
+  // The system reads a name only up to a NUL byte: a typed name holding one
+  // would silently write another file (without ".euc", perhaps a data file).
+  if (fileName.find('\0') != std::string::npos) return false;
   std::filesystem::path target(fileName);
   std::error_code error;
   if (std::filesystem::is_symlink(std::filesystem::symlink_status(target, error))) {
