@@ -1,0 +1,2 @@
+printf "not a folder\n" > plain
+mkdir folder.euc
