@@ -23,7 +23,7 @@ struct BaseFiles {
 
 const BaseFiles& baseFiles() {
   static const BaseFiles files = [] {
-    const std::filesystem::path folder = ZUNOKA_FUZZ_DATA_DIR;
+    const std::filesystem::path folder = std::filesystem::path(ZUNOKA_FUZZ_DATA_ROOT) / "search";
     BaseFiles read;
     read.verbRules = writeScratchFile("base_verbs.dat", readWholeFile(folder / "Rules_Verbs.dat"));
     read.classes = writeScratchFile("base_classes.dat", readWholeFile(folder / "Rules_VClass.dat"));

@@ -3,7 +3,8 @@
 // must always come back from its command loop, and without an exit command
 // it must have read the input to its end.
 //
-// The shell runs in a scratch working directory holding the test data, since
+// The shell runs on the conj test data (homophone menus for verbs and
+// adjectives) in a scratch working directory, since
 // "conj -f" writes result files there; slashes in the input are replaced so
 // that no result file can be written anywhere else.
 
@@ -32,7 +33,7 @@ void enterWorkingDirectory() {
     const std::filesystem::path folder = scratchFolder() / "shell";
     std::filesystem::create_directories(folder);
     for (const char* name : kDataFiles) {
-      std::filesystem::copy_file(std::filesystem::path(ZUNOKA_FUZZ_DATA_DIR) / name,
+      std::filesystem::copy_file(std::filesystem::path(ZUNOKA_FUZZ_DATA_ROOT) / "conj" / name,
                                  folder / name,
                                  std::filesystem::copy_options::overwrite_existing);
     }
