@@ -1,7 +1,16 @@
+// The reverse search generates and tests: each dictionary word that passes
+// the spelling tests is conjugated in every case, and kept when one of its
+// forms spells the typed form. Only the romaji of the forms is built, and a
+// word or a rule whose fixed spelling cannot give the form is passed over
+// before any form is built; the candidates are those of conjugating in full.
+
 #include <algorithm>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
+#include "inflection/adjective_engine.hpp"
 #include "inflection/conjugation_engine.hpp"
 #include "romaji/form_assembly.hpp"
 
@@ -35,16 +44,60 @@ InflectionResult candidateFromAdjectiveEntry(const DictionaryEntry& entry) {
   return word;
 }
 
-bool producesForm(const std::vector<InflectionResult>& results, const std::string& form) {
-  return std::any_of(results.begin(), results.end(), [&](const InflectionResult& result) {
-    return equalIgnoringSpaces(form, result.romaji);
-  });
-}
-
 /// The first-letter test, allowing for an honorific o- before the verb.
 bool firstLetterFits(const std::string& key, const std::string& form) {
   if (key.empty()) return false;
   return key[0] == form[0] || (form[0] == 'o' && key[0] == form[1]);
+}
+
+std::string withoutSpaces(std::string_view text) {
+  std::string bare;
+  bare.reserve(text.size());
+  for (char c : text) {
+    if (c != ' ') bare.push_back(c);
+  }
+  return bare;
+}
+
+/// True when `bare` (no spaces) ends in `head` followed by `tail`, spaces in
+/// those two left out. Compares from the end, without building anything.
+bool endsWithIgnoringSpaces(std::string_view bare, std::string_view head, std::string_view tail) {
+  std::size_t end = bare.size();
+  for (std::string_view part : {tail, head}) {
+    for (std::size_t i = part.size(); i-- > 0;) {
+      if (part[i] == ' ') continue;
+      if (end == 0 || bare[end - 1] != part[i]) return false;
+      --end;
+    }
+  }
+  return true;
+}
+
+/// Whether some rule shape of the word's class lets a form of `key` begin
+/// the way `bare` does. Every form is the shape's prefix, then a stem that
+/// is `key` less at most `cut` characters, so a key that fits no shape
+/// produces no form equal to the typed one. `key` must hold no space (the
+/// dictionary's keys come from kana and never do).
+bool someShapeFits(const std::vector<StemShape>& shapes, std::int16_t wordClass,
+                   std::string_view key, std::string_view bare) {
+  const auto bits = static_cast<std::uint16_t>(wordClass);
+  for (const StemShape& shape : shapes) {
+    if ((shape.appliesTo & bits) == 0) continue;
+    if (!key.ends_with(shape.requiredEnding)) continue;
+    const std::size_t stemLength = key.size() > shape.cut ? key.size() - shape.cut : 0;
+    if (bare.size() < shape.prefix.size() + stemLength) continue;
+    if (!bare.starts_with(shape.prefix)) continue;
+    if (bare.substr(shape.prefix.size(), stemLength) == key.substr(0, stemLength)) return true;
+  }
+  return false;
+}
+
+/// Whether the rule's form of a spaceless word can end the way `bare`
+/// does: the suffix and auxiliary (or, for a word rule, the replacement)
+/// are the form's last letters.
+bool tailFits(const InflectionRule& rule, std::string_view bare) {
+  if (!rule.word.empty()) return endsWithIgnoringSpaces(bare, {}, rule.formation.suffix);
+  return endsWithIgnoringSpaces(bare, rule.formation.suffix, rule.formation.auxiliary);
 }
 
 }  // namespace
@@ -56,38 +109,79 @@ void ConjugationEngine::reverseSearchVerbs(std::string form,
   const bool isNonstemForm = std::any_of(nonstem.begin(), nonstem.end(), [&](const auto& w) {
     return equalIgnoringSpaces(form, w);
   });
+  const std::string bare = withoutSpaces(form);
+  // The shapes describe the rules only while the index is current.
+  const bool mayPrune = verbIndex_.isCurrentFor(verbRules);
 
-  std::vector<InflectionResult> scratch;
-  for (const auto& [key, entry] : verbDictionary) {
+  InflectionResult word;  // only what choosing rules and spelling romaji read
+  std::vector<const InflectionRule*> chosen;
+  const auto tryEntry = [&](const std::string& key, const DictionaryEntry& entry) {
     const std::int16_t wordClass = entry.wordClass != 0 ? entry.wordClass : classifyVerb(key);
     const bool stemless = (wordClass & kStemlessClasses) != 0;
     if (isNonstemForm) {
-      if (!stemless) continue;
+      if (!stemless) return;
     } else {
-      if (!firstLetterFits(key, form)) continue;
+      if (!firstLetterFits(key, form)) return;
       if (!stemless) {
         const std::string stem =
             wordClass == Itidan ? splitItidan(key).first : splitGodan(key).first;
-        if (form.find(stem) == std::string::npos) continue;
+        if (form.find(stem) == std::string::npos) return;
       }
     }
-    const InflectionResult word = candidateFromVerbEntry(entry, wordClass);
-    scratch.clear();
-    conjugateVerb(word, std::string(), 0, 0, scratch);
-    if (producesForm(scratch, form)) candidates.push_back(word);
+    const bool spaceless = key.find(' ') == std::string::npos;
+    const bool prunable = mayPrune && spaceless;
+    if (prunable && !someShapeFits(verbIndex_.stemShapes, wordClass, key, bare)) return;
+
+    word.romaji = key;
+    word.wordClass = wordClass;
+    chosen.clear();
+    chooseVerbRules(word, std::string(), 0, 0, chosen);
+    const bool produces = std::any_of(chosen.begin(), chosen.end(), [&](const InflectionRule* rule) {
+      if (spaceless && !tailFits(*rule, bare)) return false;
+      const std::string romaji = rule->word.empty() ? regularFormRomaji(*rule, word)
+                                                    : wordFormRomaji(*rule, rule->word, word);
+      return equalIgnoringSpaces(form, romaji);
+    });
+    if (produces) candidates.push_back(candidateFromVerbEntry(entry, wordClass));
+  };
+
+  if (isNonstemForm) {
+    for (const auto& [key, entry] : verbDictionary) tryEntry(key, entry);
+    return;
+  }
+  // Only keys beginning with the form's first letter (or, after an o, its
+  // second) pass the letter test; each such run is contiguous in key order,
+  // and the runs are walked in key order.
+  std::vector<char> letters{form[0]};
+  if (form[0] == 'o' && form[1] != 'o') {
+    letters.push_back(form[1]);
+    if (static_cast<unsigned char>(form[1]) < static_cast<unsigned char>('o')) {
+      std::swap(letters[0], letters[1]);
+    }
+  }
+  for (char letter : letters) {
+    for (auto it = verbDictionary.entries.lower_bound(std::string(1, letter));
+         it != verbDictionary.entries.end() && !it->first.empty() && it->first[0] == letter; ++it) {
+      tryEntry(it->first, it->second);
+    }
   }
 }
 
 void ConjugationEngine::reverseSearchAdjectives(std::string form,
                                                 std::vector<InflectionResult>& candidates) const {
   if (form.size() < 2) return;
-  std::vector<InflectionResult> scratch;
+  InflectionResult word;
+  word.wordClass = TrueAdjective;
+  std::vector<const AdjectiveRule*> chosen;
   for (const auto& [key, entry] : adjectiveDictionary) {
     if (key.empty() || key[0] != form[0]) continue;
     if (form.find(std::string_view(key).substr(0, key.size() - 1)) == std::string::npos) continue;
-    const InflectionResult word = candidateFromAdjectiveEntry(entry);
-    scratch.clear();
-    conjugateAdjective(word, std::string(), 0, 0, scratch);
-    if (producesForm(scratch, form)) candidates.push_back(word);
+    word.romaji = key;
+    chosen.clear();
+    chooseAdjectiveRules(word, std::string(), 0, 0, chosen);
+    const bool produces = std::any_of(chosen.begin(), chosen.end(), [&](const AdjectiveRule* rule) {
+      return equalIgnoringSpaces(form, adjectiveFormRomaji(*rule, word));
+    });
+    if (produces) candidates.push_back(candidateFromAdjectiveEntry(entry));
   }
 }

@@ -34,10 +34,14 @@ bool adjectiveRuleApplies(const AdjectiveRule& rule, const InflectionResult& wor
   return true;
 }
 
+std::string adjectiveFormRomaji(const AdjectiveRule& rule, const InflectionResult& word) {
+  return withoutLast(word.romaji, 1) + rule.ending;
+}
+
 InflectionResult applyAdjectiveRule(const AdjectiveRule& rule, const InflectionResult& word,
                                     const KanaConverter& kana) {
   InflectionResult form;
-  form.romaji = withoutLast(word.romaji, 1) + rule.ending;
+  form.romaji = adjectiveFormRomaji(rule, word);
   // The written form keeps its kanji; only the final kana i is replaced.
   form.written = word.written.empty() ? kana.toKana(form.romaji)
                                       : withoutLast(word.written, 2) + kana.toKana(rule.ending);
@@ -57,10 +61,11 @@ InflectionResult applyAdjectiveRule(const AdjectiveRule& rule, const InflectionR
   return form;
 }
 
-void ConjugationEngine::conjugateAdjective(InflectionResult word, const std::string& caseName,
-                                           std::int32_t senseFilter,
-                                           std::int16_t politenessFilter,
-                                           std::vector<InflectionResult>& results) const {
+void ConjugationEngine::chooseAdjectiveRules(const InflectionResult& word,
+                                             const std::string& caseName,
+                                             std::int32_t senseFilter,
+                                             std::int16_t politenessFilter,
+                                             std::vector<const AdjectiveRule*>& chosen) const {
   std::vector<const AdjectiveRule*> candidates;
   std::vector<SlotCandidate> slots;
   forEachRequestedRule(adjectiveRules, adjectiveIndex_, caseName, [&](const AdjectiveRule& rule) {
@@ -71,11 +76,19 @@ void ConjugationEngine::conjugateAdjective(InflectionResult word, const std::str
   });
 
   const std::vector<bool> survives = survivingCandidates(slots);
-  results.reserve(results.size() + static_cast<std::size_t>(
-                                       std::count(survives.begin(), survives.end(), true)));
   for (std::size_t i = 0; i < candidates.size(); ++i) {
-    if (survives[i]) results.push_back(applyAdjectiveRule(*candidates[i], word, kana_));
+    if (survives[i]) chosen.push_back(candidates[i]);
   }
+}
+
+void ConjugationEngine::conjugateAdjective(InflectionResult word, const std::string& caseName,
+                                           std::int32_t senseFilter,
+                                           std::int16_t politenessFilter,
+                                           std::vector<InflectionResult>& results) const {
+  std::vector<const AdjectiveRule*> chosen;
+  chooseAdjectiveRules(word, caseName, senseFilter, politenessFilter, chosen);
+  results.reserve(results.size() + chosen.size());
+  for (const AdjectiveRule* rule : chosen) results.push_back(applyAdjectiveRule(*rule, word, kana_));
 }
 
 bool hasBadAdjectiveEnding(const std::string& adjective) {

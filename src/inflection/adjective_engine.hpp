@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "inflection/inflection_result.hpp"
 #include "inflection/inflection_rule.hpp"
@@ -14,5 +15,8 @@ bool adjectiveRuleApplies(const AdjectiveRule& rule, const InflectionResult& wor
 
 /// The form the rule makes of `word`: the word less its final i, then the
 /// rule's ending.
+/// The romaji alone of applyAdjectiveRule.
+std::string adjectiveFormRomaji(const AdjectiveRule& rule, const InflectionResult& word);
+
 InflectionResult applyAdjectiveRule(const AdjectiveRule& rule, const InflectionResult& word,
                                     const KanaConverter& kana);

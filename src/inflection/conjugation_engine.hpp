@@ -68,6 +68,10 @@ class ConjugationEngine {
   void chooseVerbRules(const InflectionResult& word, const std::string& caseName,
                        std::int32_t senseFilter, std::int16_t politenessFilter,
                        std::vector<const InflectionRule*>& chosen) const;
+  /// The same for adjective rules: those whose forms conjugateAdjective builds.
+  void chooseAdjectiveRules(const InflectionResult& word, const std::string& caseName,
+                            std::int32_t senseFilter, std::int16_t politenessFilter,
+                            std::vector<const AdjectiveRule*>& chosen) const;
   /// chooseVerbRules for all cases, through the index built at load.
   void chooseFromIndex(const InflectionResult& word, std::int32_t senseFilter,
                        std::int16_t politenessFilter,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <map>
@@ -26,6 +27,19 @@ struct IndexedRule {
   bool exception = false;        ///< resultClass is WordOverride
 };
 
+/// How the forms of a group of verb rules begin: the rule's prefix (spaces
+/// left out), then a stem that is the word less at most `cut` characters.
+/// Every rule that can produce a form has one of the shapes of its index,
+/// so a word none of whose shapes fits a typed form cannot produce it.
+struct StemShape {
+  std::uint16_t appliesTo = 0;  ///< the classes the rules serve
+  std::string prefix;           ///< romaji before the stem, without spaces
+  std::size_t cut = 0;          ///< 2 for table endings, else the length of the rule's word
+  std::string requiredEnding;   ///< irregular rules: the word must end in it; else empty
+
+  bool operator==(const StemShape&) const = default;
+};
+
 template <typename Rule>
 struct RuleIndex {
   const RuleSet<Rule>* source = nullptr;
@@ -36,6 +50,7 @@ struct RuleIndex {
   std::size_t visitCount = 0;                    ///< rules a request for all cases visits
   std::vector<IndexedRule<Rule>> visits;         ///< those visits in order
   std::uint32_t slotCount = 0;                   ///< distinct (caseId, subCaseId) pairs
+  std::vector<StemShape> stemShapes;             ///< verb rules only: distinct shapes
 
   void build(const RuleSet<Rule>& set) {
     groups.clear();
@@ -71,6 +86,28 @@ struct RuleIndex {
       }
     }
     slotCount = static_cast<std::uint32_t>(slotNumbers.size());
+    stemShapes.clear();
+    if constexpr (requires(const Rule& r) { r.formation.prefix; }) {
+      for (const IndexedRule<Rule>& visit : visits) {
+        if (visit.exception) continue;  // exception rules make no form
+        const Rule& rule = *visit.rule;
+        StemShape shape;
+        shape.appliesTo = rule.appliesTo;
+        if (rule.word.empty()) {
+          for (char c : rule.formation.prefix) {
+            if (c != ' ') shape.prefix.push_back(c);
+          }
+          shape.cut = 2;
+        } else {
+          // A form made from the rule's word has no prefix.
+          shape.cut = rule.word.size();
+          if (rule.appliesTo == 8) shape.requiredEnding = rule.word;  // Irregular
+        }
+        if (std::find(stemShapes.begin(), stemShapes.end(), shape) == stemShapes.end()) {
+          stemShapes.push_back(std::move(shape));
+        }
+      }
+    }
     source = &set;
     ruleCount = set.rules.size();
     caseCount = set.caseOrder.size();

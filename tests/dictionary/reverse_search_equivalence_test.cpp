@@ -1,0 +1,267 @@
+// The reverse search builds only romaji and passes over words whose spelling
+// cannot give the form; these tests hold it to the plain generate-and-test
+// algorithm, kept here as the reference, on the bundled data.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
+#include <map>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "inflection/conjugation_engine.hpp"
+#include "romaji/form_assembly.hpp"
+#include "romaji/kana_converter.hpp"
+
+namespace {
+
+// ---- The reference: the plain algorithm, every candidate conjugated in full.
+
+InflectionResult plainVerbCandidate(const DictionaryEntry& entry, std::int16_t wordClass) {
+  InflectionResult word;
+  word.romaji = entry.romaji;
+  word.wordClass = wordClass;
+  word.written = entry.written;
+  word.reading = entry.reading;
+  word.attitude = entry.attitude;
+  word.gloss = entry.meaning;
+  word.extended = entry.extended;
+  return word;
+}
+
+bool plainProducesForm(const std::vector<InflectionResult>& results, const std::string& form) {
+  return std::any_of(results.begin(), results.end(), [&](const InflectionResult& result) {
+    return equalIgnoringSpaces(form, result.romaji);
+  });
+}
+
+/// Whether the plain algorithm conjugates the entry for `form`: the
+/// non-stem, letter and stem tests.
+bool plainTriesEntry(const ConjugationEngine& engine, const std::string& key,
+                     std::int16_t wordClass, const std::string& stem, const std::string& form) {
+  const auto& nonstem = engine.classLists.nonstemInflections;
+  const bool isNonstemForm = std::any_of(nonstem.begin(), nonstem.end(), [&](const auto& w) {
+    return equalIgnoringSpaces(form, w);
+  });
+  const bool stemless = (wordClass & (SuruAux | Irregular)) != 0;
+  if (isNonstemForm) return stemless;
+  if (key.empty()) return false;
+  if (!(key[0] == form[0] || (form[0] == 'o' && key[0] == form[1]))) return false;
+  return stemless || form.find(stem) != std::string::npos;
+}
+
+/// plainReverseSearchVerbs for many forms at once: the candidate lists are
+/// those of running the plain search once per form, but each entry is
+/// conjugated at most once, which keeps the reference affordable.
+std::vector<std::vector<InflectionResult>> plainReverseSearchVerbs(
+    const ConjugationEngine& engine, const std::vector<std::string>& forms) {
+  std::vector<std::vector<InflectionResult>> found(forms.size());
+  // Forms by the first letters a key may have to pass the letter test.
+  std::map<char, std::vector<std::size_t>> byLetter;
+  std::vector<std::size_t> everyLetter;
+  for (std::size_t i = 0; i < forms.size(); ++i) {
+    const std::string& f = forms[i];
+    if (f.size() < 2) continue;
+    everyLetter.push_back(i);  // a non-stem form may match any key
+    byLetter[f[0]].push_back(i);
+    if (f[0] == 'o' && f[1] != 'o') byLetter[f[1]].push_back(i);
+  }
+  std::vector<InflectionResult> results;
+  for (const auto& [key, entry] : engine.verbDictionary) {
+    const std::int16_t wordClass =
+        entry.wordClass != 0 ? entry.wordClass : engine.classifyVerb(key);
+    const std::string stem = wordClass == Itidan ? splitItidan(key).first : splitGodan(key).first;
+    const bool stemless = (wordClass & (SuruAux | Irregular)) != 0;
+    const auto letterForms = key.empty() ? byLetter.end() : byLetter.find(key[0]);
+    const std::vector<std::size_t>& tried =
+        stemless ? everyLetter
+                 : (letterForms == byLetter.end() ? std::vector<std::size_t>{} : letterForms->second);
+    bool conjugated = false;
+    const InflectionResult word = plainVerbCandidate(entry, wordClass);
+    for (std::size_t i : tried) {
+      if (!plainTriesEntry(engine, key, wordClass, stem, forms[i])) continue;
+      if (!conjugated) {
+        results.clear();
+        engine.conjugateVerb(word, std::string(), 0, 0, results);
+        conjugated = true;
+      }
+      if (plainProducesForm(results, forms[i])) found[i].push_back(word);
+    }
+  }
+  return found;
+}
+
+std::vector<InflectionResult> plainReverseSearchAdjectives(const ConjugationEngine& engine,
+                                                           const std::string& form) {
+  std::vector<InflectionResult> found;
+  if (form.size() < 2) return found;
+  for (const auto& [key, entry] : engine.adjectiveDictionary) {
+    if (key.empty() || key[0] != form[0]) continue;
+    if (form.find(key.substr(0, key.size() - 1)) == std::string::npos) continue;
+    InflectionResult word;
+    word.romaji = entry.romaji;
+    word.wordClass = TrueAdjective;
+    word.written = entry.written;
+    word.reading = entry.reading;
+    word.attitude = entry.attitude;
+    word.gloss = entry.meaning;
+    std::vector<InflectionResult> results;
+    engine.conjugateAdjective(word, std::string(), 0, 0, results);
+    if (plainProducesForm(results, form)) found.push_back(word);
+  }
+  return found;
+}
+
+// ---- Fixtures.
+
+struct BundledEngine {
+  KanaConverter kana;
+  ConjugationEngine engine{kana};
+  bool loaded = false;
+
+  BundledEngine() {
+    const std::string dir = std::string(ZUNOKA_SOURCE_DIR) + "/data/";
+    std::ostringstream console;
+    loaded = engine.loadVerbRules(dir + "Rules_Verbs.dat") &&
+             engine.loadVerbClasses(dir + "Rules_VClass.dat") &&
+             engine.loadAdjectiveRules(dir + "Rules_Adj.dat") &&
+             engine.verbDictionary.loadVerbFile(dir + "Words_Verbs.dat", kana, console) &&
+             engine.adjectiveDictionary.loadAdjectiveFile(dir + "Words_Adj.dat", kana, console);
+  }
+};
+
+const BundledEngine& bundled() {
+  static const BundledEngine data;
+  return data;
+}
+
+/// Every field of a candidate, so that lists compare whole and in order.
+std::string describe(const InflectionResult& r) {
+  std::ostringstream out;
+  out << r.romaji << '|' << r.wordClass << '|' << r.gloss << '|' << r.written << '|' << r.reading
+      << '|' << r.attitude << '|' << r.meaning << '|' << r.caseName << '|' << r.politeness << '|'
+      << r.sense << '|' << int{r.colloquial} << '|' << r.appliedCases.size();
+  for (const std::string& e : r.extended) out << '|' << e;
+  return out.str();
+}
+
+std::vector<std::string> describeAll(const std::vector<InflectionResult>& list) {
+  std::vector<std::string> lines;
+  for (const InflectionResult& r : list) lines.push_back(describe(r));
+  return lines;
+}
+
+struct Forms {
+  std::vector<std::string> verbs;
+  std::vector<std::string> adjectives;
+};
+
+Forms benchmarkForms() {
+  Forms forms;
+  std::ifstream file(std::string(ZUNOKA_SOURCE_DIR) + "/bench/rconj_forms.txt");
+  std::string line;
+  while (std::getline(file, line)) {
+    if (line.size() < 3 || line[1] != '\t') continue;
+    (line[0] == 'a' ? forms.adjectives : forms.verbs).push_back(line.substr(2));
+  }
+  return forms;
+}
+
+/// Forms of random dictionary entries (fixed seed): a random form of each,
+/// sometimes with a space put in or a letter changed, so that near misses
+/// are searched as well as hits.
+Forms randomForms(const ConjugationEngine& engine, std::size_t verbCount,
+                  std::size_t adjectiveCount) {
+  std::mt19937 random(20261207);
+  const auto pick = [&](std::size_t n) { return static_cast<std::size_t>(random() % n); };
+  const auto vary = [&](std::string form) {
+    switch (pick(6)) {
+      case 0:
+        if (form.size() > 2) {
+          const std::size_t at = 1 + pick(form.size() - 1);
+          form = form.substr(0, at).append(1, ' ').append(form, at, std::string::npos);
+        }
+        break;
+      case 1:
+        form[pick(form.size())] = "aiueoknst"[pick(9)];
+        break;
+      default:
+        break;
+    }
+    return form;
+  };
+  std::vector<const DictionaryEntry*> verbs;
+  for (const auto& [key, entry] : engine.verbDictionary) verbs.push_back(&entry);
+  std::vector<const DictionaryEntry*> adjectives;
+  for (const auto& [key, entry] : engine.adjectiveDictionary) adjectives.push_back(&entry);
+
+  Forms forms;
+  std::vector<InflectionResult> results;
+  while (!verbs.empty() && forms.verbs.size() < verbCount) {
+    const DictionaryEntry& entry = *verbs[pick(verbs.size())];
+    InflectionResult word;
+    word.romaji = entry.romaji;
+    word.wordClass = entry.wordClass != 0 ? entry.wordClass : engine.classifyVerb(entry.romaji);
+    results.clear();
+    engine.conjugateVerb(word, std::string(), 0, 0, results);
+    if (results.empty()) continue;
+    InflectionResult form = results[pick(results.size())];
+    if (pick(4) == 0) {
+      // A chained form: the form conjugated once more.
+      results.clear();
+      engine.conjugateVerb(form, std::string(), 0, 0, results);
+      if (!results.empty()) form = results[pick(results.size())];
+    }
+    forms.verbs.push_back(vary(form.romaji));
+  }
+  while (!adjectives.empty() && forms.adjectives.size() < adjectiveCount) {
+    InflectionResult word;
+    word.romaji = adjectives[pick(adjectives.size())]->romaji;
+    word.wordClass = TrueAdjective;
+    results.clear();
+    engine.conjugateAdjective(word, std::string(), 0, 0, results);
+    if (!results.empty()) forms.adjectives.push_back(vary(results[pick(results.size())].romaji));
+  }
+  return forms;
+}
+
+void expectSameCandidates(const ConjugationEngine& engine, const Forms& forms) {
+  const std::vector<std::vector<InflectionResult>> expected =
+      plainReverseSearchVerbs(engine, forms.verbs);
+  std::size_t withCandidates = 0;
+  for (std::size_t i = 0; i < forms.verbs.size(); ++i) {
+    std::vector<InflectionResult> found;
+    engine.reverseSearchVerbs(forms.verbs[i], found);
+    EXPECT_EQ(describeAll(found), describeAll(expected[i])) << "verb form " << forms.verbs[i];
+    withCandidates += expected[i].empty() ? 0 : 1;
+  }
+  for (const std::string& form : forms.adjectives) {
+    std::vector<InflectionResult> found;
+    engine.reverseSearchAdjectives(form, found);
+    const std::vector<InflectionResult> plain = plainReverseSearchAdjectives(engine, form);
+    EXPECT_EQ(describeAll(found), describeAll(plain)) << "adjective form " << form;
+    withCandidates += plain.empty() ? 0 : 1;
+  }
+  // The comparison means something only if most forms are found.
+  EXPECT_GT(withCandidates * 2, forms.verbs.size() + forms.adjectives.size());
+}
+
+TEST(ReverseSearchEquivalence, BenchmarkFormsFindTheCandidatesOfThePlainSearch) {
+  const BundledEngine& data = bundled();
+  ASSERT_TRUE(data.loaded);
+  const Forms forms = benchmarkForms();
+  ASSERT_GE(forms.verbs.size() + forms.adjectives.size(), 200u);
+  expectSameCandidates(data.engine, forms);
+}
+
+TEST(ReverseSearchEquivalence, RandomDictionaryFormsFindTheCandidatesOfThePlainSearch) {
+  const BundledEngine& data = bundled();
+  ASSERT_TRUE(data.loaded);
+  expectSameCandidates(data.engine, randomForms(data.engine, 2500, 500));
+}
+
+}  // namespace
