@@ -41,5 +41,11 @@ fuzz:
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
 	tests/fuzz/run_fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
+# Benchmarks on the bundled data: in-process figures (the rconj median and
+# slowest form among them), then whole-process runs with time and peak memory.
+bench: build
+	$(BUILD)/bench/engine_bench
+	bench/run_bench.sh $(BUILD)/zunoka data bench 5
+
 clean:
 	rm -rf build
