@@ -1,11 +1,13 @@
 // Converts the EDICT dictionary file into the bundled verb and adjective
 // dictionaries and the verb class lists EDICT settles.
 //
-//   edict_converter [EDICT-FILE [OUTPUT-DIR]]
+//   edict_converter [EDICT-FILE [OUTPUT-DIR [CLASS-LISTS-FILE]]]
 //
-// Defaults: /usr/share/edict/edict (Debian's edict package) and the current
-// directory. Writes Words_Verbs.dat, Words_Adj.dat and edict_class_lists.txt,
-// then prints what it converted and what it left out.
+// Defaults: /usr/share/edict/edict (Debian's edict package), the current
+// directory and edict_class_lists.txt in it. Writes Words_Verbs.dat and
+// Words_Adj.dat to the output directory and the class lists (an input of the
+// grammar generator, kept in tools/grammar) to their own file, then prints
+// what it converted and what it left out.
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -50,6 +52,7 @@ void printStats(std::ostream& out, const ConversionStats& stats) {
 int main(int argc, char** argv) {
   std::string edictPath = argc > 1 ? argv[1] : "/usr/share/edict/edict";
   std::string outputDir = argc > 2 ? argv[2] : ".";
+  std::string classListsPath = argc > 3 ? argv[3] : outputDir + "/edict_class_lists.txt";
   std::ifstream edict(edictPath, std::ios::binary);
   if (!edict) {
     std::cerr << "cannot open " << edictPath << " (install the edict package)\n";
@@ -62,7 +65,7 @@ int main(int argc, char** argv) {
                 [&](std::ostream& out) { writeVerbFile(out, dictionaries.verbs); }) &&
       writeFile(outputDir + "/Words_Adj.dat",
                 [&](std::ostream& out) { writeAdjectiveFile(out, dictionaries.adjectives); }) &&
-      writeFile(outputDir + "/edict_class_lists.txt", [&](std::ostream& out) {
+      writeFile(classListsPath, [&](std::ostream& out) {
         writeClassLists(out, classListsOf(dictionaries.verbs));
       });
   if (!written) return 1;

@@ -7,7 +7,7 @@ gen=$1
 src=$2
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-"$gen" "$src/tools/grammar" "$src/data/edict_class_lists.txt" "$out"
+"$gen" "$src/tools/grammar" "$src/tools/grammar/edict_class_lists.txt" "$out"
 status=0
 for f in Rules_Verbs.dat Rules_Adj.dat Rules_VClass.dat; do
   if ! cmp -s "$out/$f" "$src/data/$f"; then

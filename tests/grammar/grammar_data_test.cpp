@@ -121,6 +121,18 @@ const std::vector<Sample> kSamples = {
     {"kureru", IrregularItidan, {"kure", "kurenai", "kuremasu", "kureta"}, {"kurero"}},
     {"tou", IrregularGodan, {"toute", "touta", "towanai", "toimasu"}, {"totte", "totta"}},
     {"kou", IrregularGodan, {"koute", "kouta"}, {"kotte"}},
+    {"deku", IrregularGodan, {"detta", "dette", "dettara", "dettari", "dekanai", "dekimasu"}, {"deita", "deite"}},
+    {"teku", IrregularGodan, {"tetta", "tette", "tettara"}, {"teita", "teite"}},
+    {"hassuru", IrregularSuru,
+     {"hassinai", "hassita", "hasseru", "hassinasaru", "hassinasaimasita", "hassiitasu", "hassareru"}, {}},
+    {"aisuru", IrregularSuru, {"aisinasaru", "aisiitasimasu"}, {"ainasaru", "aiitasu"}},
+    {"irassyaru", IrregularGodan, {"irassyaimasu"}, {"oirassyarininaru", "oirassyarisuru"}},
+    {"ossyaru", IrregularGodan, {"ossyaimasu"}, {"oossyarininaru", "oossyarisuru"}},
+    {"itasu", Godan, {"itasimasu"}, {"oitasininaru", "oitasisuru"}},
+    {"mairu", Godan, {"mairimasu"}, {"omairininaru", "omairisuru"}},
+    {"itadaku", Godan, {"itadakimasu"}, {"oitadakininaru", "oitadakisuru"}},
+    {"mesiagaru", Godan, {"omesiagarininaru"}, {"omesiagarisuru"}},
+    {"ukagau", Godan, {"oukagaisuru"}, {"oukagaininaru"}},
     {"eru", Itidan, {"enai", "emasu", "eta", "ete", "erareru"}, {}},
     {"uru", Godan, {"uranai", "urimasu", "utta"}, {}},
     {"takai", TrueAdjective,
@@ -149,6 +161,44 @@ TEST(GrammarData, KuruIsWrittenWithItsKanjiAndReadByTheForm) {
   ASSERT_NE(negative, results.end());
   EXPECT_EQ(negative->written, "\xCD\xE8\xA4\xCA\xA4\xA4");  // 来ない
   EXPECT_EQ(negative->reading, kana().toKana("konai"));
+}
+
+// The particle wa is written は, though its romaji (and so the kana reading
+// made from it) stays wa.
+TEST(GrammarData, TheParticleWaIsWrittenHa) {
+  const std::string written = "\xBF\xA9\xA4\xD9\xA4\xEB";  // 食べる
+  const std::string ha = "\xA4\xCF", wa = "\xA4\xEF";
+  struct Case {
+    InflectionResult word;
+    std::string caseName;
+  };
+  const std::vector<Case> cases = {
+      {verb("taberu", Itidan, written), "Prohibition"},
+      {verb("taberu", Itidan, written), "Obligation"},
+      {verb("kaku", Godan, "\xBD\xF1\xA4\xAF"), "Prohibition"},       // 書く
+      {verb("benkyousuru", SuruAux, "\xCA\xD9\xB6\xAF\xA4\xB9\xA4\xEB"), "Obligation"},  // 勉強する
+      {verb("kuru", Irregular, "\xCD\xE8\xA4\xEB"), "Prohibition"},  // 来る
+  };
+  for (const Case& c : cases) {
+    int withWa = 0;
+    for (const InflectionResult& r : conjugate(c.word, c.caseName)) {
+      if (r.romaji.find(" wa ") == std::string::npos) continue;
+      ++withWa;
+      EXPECT_NE(r.written.find(ha), std::string::npos) << r.romaji;
+      EXPECT_EQ(r.written.find(wa), std::string::npos) << r.romaji;
+    }
+    EXPECT_GT(withWa, 0) << c.word.romaji << " " << c.caseName;
+  }
+  std::vector<InflectionResult> results = conjugate(verb("taberu", Itidan, written), "Prohibition");
+  auto mustNot = std::find_if(results.begin(), results.end(),
+                              [](const InflectionResult& r) { return r.romaji == "tabete wa ikenai"; });
+  ASSERT_NE(mustNot, results.end());
+  EXPECT_EQ(mustNot->written, "\xBF\xA9\xA4\xD9\xA4\xC6\xA4\xCF\xA4\xA4\xA4\xB1\xA4\xCA\xA4\xA4");  // 食べてはいけない
+}
+
+TEST(GrammarData, SuruTypedAloneIsTheSuruVerb) {
+  EXPECT_EQ(engine().classifyVerb("suru"), SuruAux);
+  EXPECT_EQ(engine().classifyVerb("kosuru"), Godan);
 }
 
 TEST(GrammarData, CompoundsKeepTheirWrittenStem) {

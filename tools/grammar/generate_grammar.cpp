@@ -5,6 +5,7 @@
 // stem, masu stem, te form...) and the generator spells it for every verb
 // class, including the irregular rules for suru, kuru, the zuru and aisuru
 // kinds, iku/yuku, tou/kou, aru, the -aru honorifics and kureru.
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <fstream>
@@ -72,21 +73,44 @@ std::string spaces(std::string s) {
 
 [[noreturn]] void fail(const std::string& what) { throw std::runtime_error(what); }
 
-// Written form of a romaji replacement: kana, except that "^" marks the next
-// syllable (ko, ki or ku) as the kanji of kuru.
+// Kana of the particles that are not written as they sound: wa is は, e is
+// へ and o is を when they stand as words of their own.
+std::string particleKana(const std::string& word) {
+  if (word == "wa") return "\xA4\xCF";  // は
+  if (word == "he") return "\xA4\xD8";  // へ
+  if (word == "wo") return "\xA4\xF2";  // を
+  return "";
+}
+
+bool hasParticle(const std::string& romaji) {
+  for (const std::string& w : splitOn(romaji, "_"))
+    if (!particleKana(w).empty()) return true;
+  return false;
+}
+
+// Written form of a romaji replacement ("_" between words): kana, except that
+// "^" marks the next syllable (ko, ki or ku) as the kanji of kuru and that the
+// particles wa, he and wo take their own kana. No space is written.
 std::string writtenOf(const KanaConverter& kana, const std::string& romaji) {
-  std::string out, pending;
-  for (std::size_t i = 0; i < romaji.size(); ++i) {
-    if (romaji[i] == '^') {
-      out += kana.toKana(pending);
-      pending.clear();
-      out += kKuruKanji;
-      i += 2;  // the two letters of ko/ki/ku
+  std::string out;
+  for (const std::string& word : splitOn(romaji, "_")) {
+    if (!particleKana(word).empty()) {
+      out += particleKana(word);
       continue;
     }
-    pending += romaji[i] == '_' ? ' ' : romaji[i];
+    std::string pending;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+      if (word[i] == '^') {
+        out += kana.toKana(pending);
+        pending.clear();
+        out += kKuruKanji;
+        i += 2;  // the two letters of ko/ki/ku
+        continue;
+      }
+      pending += word[i];
+    }
+    out += kana.toKana(pending);
   }
-  out += kana.toKana(pending);
   if (out.find(kResultNotValid) != std::string::npos) fail("not valid romaji: " + romaji);
   return out;
 }
@@ -136,7 +160,7 @@ RuleLine regularRule(int mask, const std::string& spec, const std::string& prefi
   if (us != std::string::npos) {
     std::string aux = rest.substr(us + 1);
     r.auxiliary = plainRomaji(aux);
-    if (aux.find('^') != std::string::npos) r.tail = writtenOf(kana, aux);
+    if (aux.find('^') != std::string::npos || hasParticle(aux)) r.tail = writtenOf(kana, aux);
   }
   if (r.suffix.find('^') != std::string::npos) fail("kanji mark in a suffix: " + spec);
   return r;
@@ -152,6 +176,8 @@ RuleLine wordRule(int mask, const std::string& word, const std::string& spec, st
   if (r.suffix.empty()) fail("empty replacement for " + word);
   return r;
 }
+
+RuleLine exceptionFor(const std::string& word);
 
 struct Honorific {
   std::string word, stem;
@@ -252,12 +278,17 @@ void expandForm(const FormLine& form, const KanaConverter& kana, std::vector<Rul
     // iku and yuku: the te and ta forms double the t.
     add(wordRule(8, "iku", "it" + ikuRest, kIkuKanji + writtenOf(kana, "t" + ikuRest), kana));
     add(wordRule(8, "yuku", "yut" + ikuRest, kIkuKanji + writtenOf(kana, "t" + ikuRest), kana));
+    // teku and deku, the contracted -te iku, double the t as iku does.
+    for (const char* contracted : {"teku", "deku"})
+      add(wordRule(8, contracted, std::string(1, contracted[0]) + "et" + ikuRest, "", kana));
     // tou and kou keep the u: toute, koute.
     add(wordRule(8, "tou", "tou" + ikuRest, "", kana));
     add(wordRule(8, "kou", "kou" + ikuRest, "", kana));
   } else if (!ikuRest.empty() && !startsWith(ikuRest, "te") && !startsWith(ikuRest, "ta") && !s.count("G")) {
     // contractions of the te form (tyau, toku, tya) exist for iku too
     add(wordRule(8, "iku", "it" + ikuRest, kIkuKanji + writtenOf(kana, "t" + ikuRest), kana));
+    for (const char* contracted : {"teku", "deku"})
+      add(wordRule(8, contracted, std::string(1, contracted[0]) + "et" + ikuRest, "", kana));
   }
   if (!aru.empty() && !s.count("G")) add(wordRule(8, "aru", aru, "", kana));
   if (honorificMasu && !s.count("G"))
@@ -266,13 +297,7 @@ void expandForm(const FormLine& form, const KanaConverter& kana, std::vector<Rul
     for (const Honorific& h : kHonorifics) add(wordRule(8, h.word, h.stem + spell["H"], "", kana));
   if (has("KR")) add(wordRule(8, "kureru", spell["KR"], "", kana));
   if (s.count("X"))
-    for (const std::string& w : splitOn(s.at("X"), ",")) {
-      RuleLine r;
-      r.mask = 15;
-      r.word = w;
-      r.resultClass = 16384;
-      rules.push_back(r);
-    }
+    for (const std::string& w : splitOn(s.at("X"), ",")) rules.push_back(exceptionFor(w));
   if (!aisuruAlt.empty() && has("S")) {
     RuleLine r = wordRule(8, "suru", aisuruAlt, "", kana);
     r.resultClass = form.resultClass;
@@ -336,7 +361,23 @@ const std::map<std::string, Paradigm> kParadigms = {
 
 struct Grammar {
   std::vector<Case> cases;
+  std::vector<std::string> unserved;  // words no rule may spell
 };
+
+RuleLine exceptionFor(const std::string& word) {
+  RuleLine r;
+  r.mask = 15;
+  r.word = word;
+  r.resultClass = 16384;
+  return r;
+}
+
+// An exception rule in every slot: the word gets no form at all.
+void suppressEverywhere(Grammar& g) {
+  for (Case& c : g.cases)
+    for (Group& gr : c.groups)
+      for (const std::string& w : g.unserved) gr.rules.push_back(exceptionFor(w));
+}
 
 void addForm(Case& c, const FormLine& f, const KanaConverter& kana) {
   Group g;
@@ -378,6 +419,12 @@ Grammar readVerbGrammar(const std::string& path, const KanaConverter& kana) {
         std::getline(r, c.name);
         c.name = trim(c.name);
         g.cases.push_back(c);
+        continue;
+      }
+      if (kind == "unserved") {
+        std::istringstream r(rest);
+        std::string w;
+        while (r >> w) g.unserved.push_back(w);
         continue;
       }
       if (g.cases.empty()) fail("form before any case");
@@ -430,6 +477,7 @@ Grammar readVerbGrammar(const std::string& path, const KanaConverter& kana) {
       fail(path + ":" + std::to_string(lineNo) + ": " + e.what());
     }
   }
+  suppressEverywhere(g);
   return g;
 }
 
@@ -524,6 +572,7 @@ std::map<std::string, std::vector<std::string>> readSections(const std::string& 
   std::string word;
   std::set<std::string> keywords(kSections.begin(), kSections.end());
   keywords.insert("NONSTEM_EXCLUDE");
+  keywords.insert("EDICT_EXCLUDE");
   std::vector<std::string>* current = nullptr;
   int remaining = 0;
   while (in >> word) {
@@ -567,7 +616,9 @@ std::string writeVerbClasses(const Grammar& g, const std::string& handPath, cons
   std::ostringstream out;
   for (const std::string& key : kSections) {
     std::vector<std::string> words = hand[key];
-    for (const std::string& w : edict[key]) words.push_back(w);
+    for (const std::string& w : edict[key])
+      if (std::find(hand["EDICT_EXCLUDE"].begin(), hand["EDICT_EXCLUDE"].end(), w) == hand["EDICT_EXCLUDE"].end())
+        words.push_back(w);
     if (key == "NONSTEM_INFLECTIONS")
       for (const char* verb : {"suru", "kuru", "aru"})
         for (const std::string& f : nonstemForms(g, verb))

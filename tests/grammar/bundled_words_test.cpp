@@ -1,0 +1,134 @@
+// Conjugates every verb and adjective of the bundled dictionaries with every
+// case and checks that no form carries a spelling the kana converter refuses:
+// a rule that spells an impossible syllable for some word is caught here even
+// when no sample word shows it.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "inflection/conjugation_engine.hpp"
+#include "romaji/kana_converter.hpp"
+
+namespace {
+
+const KanaConverter& kana() {
+  static const KanaConverter converter;
+  return converter;
+}
+
+const ConjugationEngine& bundled() {
+  static const ConjugationEngine loaded = [] {
+    ConjugationEngine e(kana());
+    const std::string dir = ZUNOKA_DATA_DIR;
+    std::ostringstream console;
+    EXPECT_TRUE(e.loadVerbRules(dir + "/Rules_Verbs.dat"));
+    EXPECT_TRUE(e.loadVerbClasses(dir + "/Rules_VClass.dat"));
+    EXPECT_TRUE(e.loadAdjectiveRules(dir + "/Rules_Adj.dat"));
+    EXPECT_TRUE(e.verbDictionary.loadVerbFile(dir + "/Words_Verbs.dat", kana(), console));
+    EXPECT_TRUE(e.adjectiveDictionary.loadAdjectiveFile(dir + "/Words_Adj.dat", kana(), console));
+    return e;
+  }();
+  return loaded;
+}
+
+// The words the grammar deliberately gives no form (its "unserved" line).
+std::set<std::string> unservedWords() {
+  std::ifstream grammar(std::string(ZUNOKA_SOURCE_DIR) + "/tools/grammar/verbs.grammar");
+  std::set<std::string> words;
+  std::string line;
+  while (std::getline(grammar, line)) {
+    std::istringstream in(line);
+    std::string word;
+    if (!(in >> word) || word != "unserved") continue;
+    while (in >> word) words.insert(word);
+  }
+  return words;
+}
+
+InflectionResult wordOf(const DictionaryEntry& entry, std::int16_t wordClass) {
+  InflectionResult w;
+  w.written = entry.written;
+  w.reading = entry.reading;
+  w.romaji = entry.romaji;
+  w.wordClass = wordClass;
+  w.attitude = entry.attitude;
+  return w;
+}
+
+bool invalid(const InflectionResult& r) {
+  for (const std::string* text : {&r.romaji, &r.reading, &r.written})
+    if (text->find(kResultNotValid) != std::string::npos) return true;
+  return false;
+}
+
+// Invalid forms grouped by case name, with a few examples each, so that a
+// failure says which rule to look at.
+struct InvalidForms {
+  std::map<std::string, std::vector<std::string>> byCase;
+  std::set<std::string> words;
+  std::size_t count = 0;
+
+  void check(const InflectionResult& word, const std::vector<InflectionResult>& forms) {
+    for (const InflectionResult& r : forms) {
+      if (!invalid(r)) continue;
+      ++count;
+      words.insert(word.romaji + " (class " + std::to_string(word.wordClass) + ")");
+      std::vector<std::string>& examples = byCase[r.caseName];
+      if (examples.size() < 3) examples.push_back(word.romaji + " -> " + r.romaji);
+    }
+  }
+
+  std::string report() const {
+    std::string out;
+    for (const auto& [caseName, examples] : byCase) {
+      out += caseName + ":";
+      for (const std::string& e : examples) out += " [" + e + "]";
+      out += "\n";
+    }
+    out += std::to_string(words.size()) + " words:";
+    std::size_t shown = 0;
+    for (const std::string& w : words)
+      if (shown++ < 60) out += " " + w;
+    return out;
+  }
+};
+
+TEST(BundledWords, EveryDictionaryVerbConjugatesIntoValidSpellingsOnly) {
+  const ConjugationEngine& e = bundled();
+  ASSERT_GT(e.verbDictionary.size(), 1000u);
+  const std::set<std::string> unserved = unservedWords();
+  InvalidForms invalidForms;
+  std::vector<InflectionResult> forms;
+  for (const auto& [key, entry] : e.verbDictionary) {
+    std::int16_t wordClass = entry.wordClass != 0 ? entry.wordClass : e.classifyVerb(key);
+    if (wordClass == ItidanOrGodan) wordClass = Itidan;
+    InflectionResult word = wordOf(entry, wordClass);
+    forms.clear();
+    e.conjugateVerb(word, "", 0, 0, forms);
+    EXPECT_EQ(forms.empty(), unserved.count(key) == 1) << key << ": forms only where the grammar serves it";
+    invalidForms.check(word, forms);
+  }
+  EXPECT_EQ(invalidForms.count, 0u) << invalidForms.report();
+}
+
+TEST(BundledWords, EveryDictionaryAdjectiveConjugatesIntoValidSpellingsOnly) {
+  const ConjugationEngine& e = bundled();
+  ASSERT_GT(e.adjectiveDictionary.size(), 100u);
+  InvalidForms invalidForms;
+  std::vector<InflectionResult> forms;
+  for (const auto& [key, entry] : e.adjectiveDictionary) {
+    InflectionResult word = wordOf(entry, TrueAdjective);
+    forms.clear();
+    e.conjugateAdjective(word, "", 0, 0, forms);
+    EXPECT_FALSE(forms.empty()) << key << " gets no form at all";
+    invalidForms.check(word, forms);
+  }
+  EXPECT_EQ(invalidForms.count, 0u) << invalidForms.report();
+}
+
+}  // namespace
