@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <fstream>
 #include <ostream>
-#include <sstream>
 #include <utility>
 
 #include "inflection/word_class.hpp"
@@ -16,15 +15,19 @@ namespace {
 bool readWholeFile(const std::string& fileName, std::string& text) {
   std::ifstream file(fileName, std::ios::binary);
   if (!file.is_open()) return false;
-  std::ostringstream buffer;
-  buffer << file.rdbuf();  // a directory or unreadable file yields nothing
-  text = std::move(buffer).str();
+  // One read of the whole file; a directory or unreadable file yields nothing.
+  text.clear();
+  char block[1 << 16];
+  while (file.read(block, sizeof block) || file.gcount() > 0) {
+    text.append(block, static_cast<std::size_t>(file.gcount()));
+  }
   return true;
 }
 
 /// Lines may end in CR LF: the CR directly before each LF is dropped, the
 /// way a text-mode read would on systems that write CR LF.
-std::string dropCarriageReturns(const std::string& text) {
+std::string dropCarriageReturns(std::string text) {
+  if (text.find('\r') == std::string::npos) return text;
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -59,8 +62,10 @@ class FieldReader {
   /// The bytes up to a TAB or a LF, whichever comes first (consumed, not
   /// kept). Returns the terminator, or '\0' when the text ends first.
   char readUntilTabOrLineFeed(std::string& field) {
-    const std::size_t found = text_.find_first_of("\t\n", pos_);
-    if (found == std::string::npos) {
+    // A plain scan: find_first_of would search its set once per byte.
+    std::size_t found = pos_;
+    while (found < text_.size() && text_[found] != '\t' && text_[found] != '\n') ++found;
+    if (found == text_.size()) {
       field.assign(text_, pos_, std::string::npos);
       pos_ = text_.size();
       return '\0';
@@ -193,7 +198,7 @@ bool loadFile(const std::string& fileName, const KanaConverter& kana, std::ostre
   std::string raw;
   if (!readWholeFile(fileName, raw)) return false;
   entries.clear();
-  parseDictionary(dropCarriageReturns(raw), kana, console, readLine, entries);
+  parseDictionary(dropCarriageReturns(std::move(raw)), kana, console, readLine, entries);
   console.flush();
   return true;
 }
