@@ -25,6 +25,10 @@ test: build
 data: configure
 	cmake --build $(BUILD) -j $(JOBS) --target edict_data
 
+# Regenerate the rule files in data/ from the grammar tables in tools/grammar.
+grammar: configure
+	cmake --build $(BUILD) -j $(JOBS) --target grammar_data
+
 # Build everything with AddressSanitizer and UndefinedBehaviorSanitizer and
 # pass every test there.
 ASAN_BUILD ?= build/asan
