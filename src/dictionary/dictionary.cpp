@@ -207,12 +207,45 @@ bool loadFile(const std::string& fileName, const KanaConverter& kana, std::ostre
 
 bool Dictionary::loadVerbFile(const std::string& fileName, const KanaConverter& kana,
                               std::ostream& console) {
-  return loadFile(fileName, kana, console, readVerbLine, entries);
+  if (!loadFile(fileName, kana, console, readVerbLine, entries)) return false;
+  buildKeyIndex();
+  return true;
 }
 
 bool Dictionary::loadAdjectiveFile(const std::string& fileName, const KanaConverter& kana,
                                    std::ostream& console) {
-  return loadFile(fileName, kana, console, readAdjectiveLine, entries);
+  if (!loadFile(fileName, kana, console, readAdjectiveLine, entries)) return false;
+  buildKeyIndex();
+  return true;
+}
+
+void Dictionary::buildKeyIndex() {
+  keyIndex_.records.clear();
+  keyIndex_.keys.clear();
+  keyIndex_.records.reserve(entries.size());
+  for (const auto& item : entries) {
+    if (keyIndex_.keys.size() + item.first.size() > UINT32_MAX) {
+      keyIndex_.records.clear();  // too large to pack: keyIndex() reports no index
+      return;
+    }
+    DictionaryKeyIndex::Record& record = keyIndex_.records.emplace_back();
+    record.item = &item;
+    record.keyOffset = static_cast<std::uint32_t>(keyIndex_.keys.size());
+    record.keyLength = static_cast<std::uint32_t>(item.first.size());
+    record.wordClass = item.second.wordClass;
+    keyIndex_.keys += item.first;
+  }
+}
+
+const DictionaryKeyIndex* Dictionary::keyIndex() const {
+  // A change by hand adds entries, or replaces the first or the last node.
+  const auto& records = keyIndex_.records;
+  if (records.size() != entries.size()) return nullptr;
+  if (!records.empty() &&
+      (records.front().item != &*entries.begin() || records.back().item != &*entries.rbegin())) {
+    return nullptr;
+  }
+  return &keyIndex_;
 }
 
 bool Dictionary::lookup(const std::string& romaji, std::vector<DictionaryEntry>& found) const {

@@ -5,6 +5,8 @@
 #include <iosfwd>
 #include <map>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 class KanaConverter;
@@ -18,6 +20,24 @@ struct DictionaryEntry {
   std::int32_t attitude = 0;
   std::string meaning;
   std::array<std::string, 5> extended;
+};
+
+/// The keys and given classes of a dictionary's entries in key order,
+/// packed together, so that a walk over many entries that reads only those
+/// stays in two arrays instead of visiting every entry.
+struct DictionaryKeyIndex {
+  struct Record {
+    const std::pair<const std::string, DictionaryEntry>* item = nullptr;
+    std::uint32_t keyOffset = 0;  ///< the key's bytes in `keys`
+    std::uint32_t keyLength = 0;
+    std::int16_t wordClass = 0;   ///< the entry's class as given (0: classify)
+  };
+  std::vector<Record> records;
+  std::string keys;
+
+  std::string_view keyOf(const Record& record) const {
+    return std::string_view(keys).substr(record.keyOffset, record.keyLength);
+  }
 };
 
 /// An ordered multimap from romaji to entries; equal keys keep file order.
@@ -42,5 +62,14 @@ class Dictionary {
   Entries::const_iterator end() const { return entries.end(); }
   std::size_t size() const { return entries.size(); }
 
+  /// The key index of `entries` as the last load left them, or null when
+  /// `entries` has been changed since (by hand, as tests do).
+  const DictionaryKeyIndex* keyIndex() const;
+
   Entries entries;
+
+ private:
+  void buildKeyIndex();
+
+  DictionaryKeyIndex keyIndex_;
 };

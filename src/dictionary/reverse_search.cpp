@@ -12,6 +12,7 @@
 
 #include "inflection/adjective_engine.hpp"
 #include "inflection/conjugation_engine.hpp"
+#include "inflection/verb_engine.hpp"
 #include "romaji/form_assembly.hpp"
 
 namespace {
@@ -44,8 +45,20 @@ InflectionResult candidateFromAdjectiveEntry(const DictionaryEntry& entry) {
   return word;
 }
 
+/// The stem splitItidan (class 1) or splitGodan (any other class) gives,
+/// as a view of the key: the key less its dictionary ending.
+std::string_view stemOf(std::string_view key, std::int16_t wordClass) {
+  std::size_t ending = 2;
+  if (wordClass != Itidan) {
+    if (key.size() < 2) return {};
+    const char c = key[key.size() - 2];
+    if (c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u') ending = 1;
+  }
+  return key.size() <= ending ? std::string_view{} : key.substr(0, key.size() - ending);
+}
+
 /// The first-letter test, allowing for an honorific o- before the verb.
-bool firstLetterFits(const std::string& key, const std::string& form) {
+bool firstLetterFits(std::string_view key, const std::string& form) {
   if (key.empty()) return false;
   return key[0] == form[0] || (form[0] == 'o' && key[0] == form[1]);
 }
@@ -100,7 +113,61 @@ bool tailFits(const InflectionRule& rule, std::string_view bare) {
   return endsWithIgnoringSpaces(bare, rule.formation.suffix, rule.formation.auxiliary);
 }
 
+/// The romaji of the rule's form, as applyRule spells it.
+std::string formRomaji(const InflectionRule& rule, const InflectionResult& word) {
+  return rule.word.empty() ? regularFormRomaji(rule, word) : wordFormRomaji(rule, rule.word, word);
+}
+
 }  // namespace
+
+bool ConjugationEngine::someSlotSpells(const InflectionResult& word, std::string_view bare,
+                                       const std::string& form,
+                                       std::vector<bool>& fitSlots) const {
+  // Suppression acts only within a slot, so only the slots holding a rule
+  // of the word's classes whose tail fits the form need choosing: no other
+  // rule can produce the form. Their rules are chosen exactly as
+  // chooseVerbRules would, and the survivors' romaji compared.
+  const auto wordBits = static_cast<std::uint16_t>(word.wordClass);
+  std::vector<std::uint32_t> slots;
+  for (const IndexedRule<InflectionRule>& visit : verbIndex_.visits) {
+    if (visit.exception || (visit.appliesTo & wordBits) == 0) continue;
+    if (fitSlots[visit.slot] || !tailFits(*visit.rule, bare)) continue;
+    fitSlots[visit.slot] = true;
+    slots.push_back(visit.slot);
+  }
+  bool spells = false;
+  std::vector<const IndexedRule<InflectionRule>*> applying;
+  for (std::uint32_t slot : slots) {
+    fitSlots[slot] = false;  // left clear for the next word
+    if (spells) continue;
+    applying.clear();
+    bool exception = false;
+    bool irregular = false;
+    std::size_t longest = 0;
+    for (std::uint32_t position : verbIndex_.visitsOfSlot[slot]) {
+      const IndexedRule<InflectionRule>& visit = verbIndex_.visits[position];
+      if (!visit.exception && (visit.appliesTo & wordBits) == 0) continue;
+      if (!ruleApplies(*visit.rule, word, 0, 0, classLists.auxiliaries)) continue;
+      applying.push_back(&visit);
+      if (visit.exception) {
+        exception = true;
+      } else if (visit.rule->appliesTo == Irregular) {
+        irregular = true;
+        longest = std::max(longest, visit.rule->word.size());
+      }
+    }
+    if (exception) continue;  // the slot gives no form
+    for (const IndexedRule<InflectionRule>* visit : applying) {
+      const InflectionRule& rule = *visit->rule;
+      if (irregular && !(rule.appliesTo == Irregular && rule.word.size() == longest)) continue;
+      if (tailFits(rule, bare) && equalIgnoringSpaces(form, formRomaji(rule, word))) {
+        spells = true;
+        break;
+      }
+    }
+  }
+  return spells;
+}
 
 void ConjugationEngine::reverseSearchVerbs(std::string form,
                                            std::vector<InflectionResult>& candidates) const {
@@ -115,43 +182,40 @@ void ConjugationEngine::reverseSearchVerbs(std::string form,
 
   InflectionResult word;  // only what choosing rules and spelling romaji read
   std::vector<const InflectionRule*> chosen;
-  const auto tryEntry = [&](const std::string& key, const DictionaryEntry& entry) {
-    const std::int16_t wordClass = entry.wordClass != 0 ? entry.wordClass : classifyVerb(key);
+  std::vector<bool> fitSlots(mayPrune ? verbIndex_.slotCount : 0, false);
+  const auto tryEntry = [&](std::string_view key, std::int16_t givenClass,
+                            const std::pair<const std::string, DictionaryEntry>& item) {
+    const std::int16_t wordClass = givenClass != 0 ? givenClass : classifyVerb(item.first);
     const bool stemless = (wordClass & kStemlessClasses) != 0;
     if (isNonstemForm) {
       if (!stemless) return;
     } else {
       if (!firstLetterFits(key, form)) return;
-      if (!stemless) {
-        const std::string stem =
-            wordClass == Itidan ? splitItidan(key).first : splitGodan(key).first;
-        if (form.find(stem) == std::string::npos) return;
-      }
+      if (!stemless && form.find(stemOf(key, wordClass)) == std::string::npos) return;
     }
-    const bool spaceless = key.find(' ') == std::string::npos;
+    const bool spaceless = key.find(' ') == std::string_view::npos;
     const bool prunable = mayPrune && spaceless;
     if (prunable && !someShapeFits(verbIndex_.stemShapes, wordClass, key, bare)) return;
 
-    word.romaji = key;
+    word.romaji.assign(key);
     word.wordClass = wordClass;
-    chosen.clear();
-    chooseVerbRules(word, std::string(), 0, 0, chosen);
-    const bool produces = std::any_of(chosen.begin(), chosen.end(), [&](const InflectionRule* rule) {
-      if (spaceless && !tailFits(*rule, bare)) return false;
-      const std::string romaji = rule->word.empty() ? regularFormRomaji(*rule, word)
-                                                    : wordFormRomaji(*rule, rule->word, word);
-      return equalIgnoringSpaces(form, romaji);
-    });
-    if (produces) candidates.push_back(candidateFromVerbEntry(entry, wordClass));
+    bool produces = false;
+    if (prunable) {
+      produces = someSlotSpells(word, bare, form, fitSlots);
+    } else {
+      chosen.clear();
+      chooseVerbRules(word, std::string(), 0, 0, chosen);
+      produces = std::any_of(chosen.begin(), chosen.end(), [&](const InflectionRule* rule) {
+        if (spaceless && !tailFits(*rule, bare)) return false;
+        return equalIgnoringSpaces(form, formRomaji(*rule, word));
+      });
+    }
+    if (produces) candidates.push_back(candidateFromVerbEntry(item.second, wordClass));
   };
 
-  if (isNonstemForm) {
-    for (const auto& [key, entry] : verbDictionary) tryEntry(key, entry);
-    return;
-  }
   // Only keys beginning with the form's first letter (or, after an o, its
   // second) pass the letter test; each such run is contiguous in key order,
-  // and the runs are walked in key order.
+  // and the runs are walked in key order. A non-stem form tries every key.
   std::vector<char> letters{form[0]};
   if (form[0] == 'o' && form[1] != 'o') {
     letters.push_back(form[1]);
@@ -159,10 +223,38 @@ void ConjugationEngine::reverseSearchVerbs(std::string form,
       std::swap(letters[0], letters[1]);
     }
   }
+  const auto beginsWith = [](std::string_view key, char letter) {
+    return !key.empty() && key[0] == letter;
+  };
+
+  if (const DictionaryKeyIndex* index = verbDictionary.keyIndex()) {
+    const auto& records = index->records;
+    if (isNonstemForm) {
+      for (const auto& record : records) tryEntry(index->keyOf(record), record.wordClass, *record.item);
+      return;
+    }
+    for (char letter : letters) {
+      auto it = std::lower_bound(records.begin(), records.end(), std::string_view(&letter, 1),
+                                 [&](const DictionaryKeyIndex::Record& record, std::string_view key) {
+                                   return index->keyOf(record) < key;
+                                 });
+      for (; it != records.end() && beginsWith(index->keyOf(*it), letter); ++it) {
+        tryEntry(index->keyOf(*it), it->wordClass, *it->item);
+      }
+    }
+    return;
+  }
+
+  // Entries changed by hand since loading: walk the multimap itself.
+  const Dictionary::Entries& entries = verbDictionary.entries;
+  if (isNonstemForm) {
+    for (const auto& item : entries) tryEntry(item.first, item.second.wordClass, item);
+    return;
+  }
   for (char letter : letters) {
-    for (auto it = verbDictionary.entries.lower_bound(std::string(1, letter));
-         it != verbDictionary.entries.end() && !it->first.empty() && it->first[0] == letter; ++it) {
-      tryEntry(it->first, it->second);
+    for (auto it = entries.lower_bound(std::string(1, letter));
+         it != entries.end() && beginsWith(it->first, letter); ++it) {
+      tryEntry(it->first, it->second.wordClass, *it);
     }
   }
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "dictionary/dictionary.hpp"
@@ -76,6 +77,12 @@ class ConjugationEngine {
   void chooseFromIndex(const InflectionResult& word, std::int32_t senseFilter,
                        std::int16_t politenessFilter,
                        std::vector<const InflectionRule*>& chosen) const;
+
+  /// The reverse search's test of one spaceless dictionary word: whether a
+  /// form conjugateVerb would give for all cases equals `form` (`bare`
+  /// without its spaces). `fitSlots` is scratch, all false on entry and exit.
+  bool someSlotSpells(const InflectionResult& word, std::string_view bare,
+                      const std::string& form, std::vector<bool>& fitSlots) const;
 
   const KanaConverter& kana_;
   RuleIndex<InflectionRule> verbIndex_;

@@ -50,6 +50,7 @@ struct RuleIndex {
   std::size_t visitCount = 0;                    ///< rules a request for all cases visits
   std::vector<IndexedRule<Rule>> visits;         ///< those visits in order
   std::uint32_t slotCount = 0;                   ///< distinct (caseId, subCaseId) pairs
+  std::vector<std::vector<std::uint32_t>> visitsOfSlot;  ///< per slot, its positions in visits
   std::vector<StemShape> stemShapes;             ///< verb rules only: distinct shapes
 
   void build(const RuleSet<Rule>& set) {
@@ -86,6 +87,10 @@ struct RuleIndex {
       }
     }
     slotCount = static_cast<std::uint32_t>(slotNumbers.size());
+    visitsOfSlot.assign(slotCount, {});
+    for (std::size_t i = 0; i < visits.size(); ++i) {
+      visitsOfSlot[visits[i].slot].push_back(static_cast<std::uint32_t>(i));
+    }
     stemShapes.clear();
     if constexpr (requires(const Rule& r) { r.formation.prefix; }) {
       for (const IndexedRule<Rule>& visit : visits) {
