@@ -1,7 +1,7 @@
 // The whole shell, as main builds it, driven by an arbitrary standard input:
 // any command sequence, menu answers and end of input anywhere. The program
 // must always come back from its command loop, and without an exit command
-// it must have read the input to its end.
+// it must have read the input to its end and stopped at the prompt.
 //
 // The shell runs on the conj test data (homophone menus for verbs and
 // adjectives) in a scratch working directory, since
@@ -75,9 +75,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   state.reset();
   table.run();
 
-  // Only exit stops the loop before the end of the input.
+  // Only exit stops the loop before the end of the input; otherwise every
+  // menu gave up at the end of the input and the prompt was the last word.
   if (typed.find("exit") == std::string::npos) {
     FUZZ_CHECK(input.rdbuf()->sgetc() == std::char_traits<char>::eof());
+    const std::string shown = output.str();
+    FUZZ_CHECK(shown.size() >= 2 && shown.compare(shown.size() - 2, 2, "> ") == 0);
   }
   FUZZ_CHECK(state.history.size() <= ShellState::HistoryLimit);
   FUZZ_CHECK(output.good());
