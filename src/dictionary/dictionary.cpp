@@ -11,12 +11,22 @@
 
 namespace {
 
+/// Beyond this size a file is read without reserving its size first.
+constexpr std::streamoff kLargestReservation = std::streamoff{1} << 30;
+
 /// Reads a whole file into memory. False when it cannot be opened.
 bool readWholeFile(const std::string& fileName, std::string& text) {
   std::ifstream file(fileName, std::ios::binary);
   if (!file.is_open()) return false;
   // One read of the whole file; a directory or unreadable file yields nothing.
   text.clear();
+  file.seekg(0, std::ios::end);
+  const std::streamoff size = file.tellg();
+  file.seekg(0, std::ios::beg);
+  if (file && size > 0 && size < kLargestReservation) {
+    text.reserve(static_cast<std::size_t>(size));
+  }
+  file.clear();
   char block[1 << 16];
   while (file.read(block, sizeof block) || file.gcount() > 0) {
     text.append(block, static_cast<std::size_t>(file.gcount()));

@@ -47,6 +47,12 @@ std::uint64_t packUnit(std::string_view unit) {
   return key;
 }
 
+/// The two bytes of one EUC-JP kana as a 16-bit number.
+std::size_t packKana(std::string_view kana) {
+  return (std::size_t{static_cast<unsigned char>(kana[0])} << 8) |
+         static_cast<unsigned char>(kana[1]);
+}
+
 std::size_t slotOf(std::uint64_t key, std::size_t slots) {
   return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> 40) % slots;
 }
@@ -84,6 +90,9 @@ KanaConverter::KanaConverter() {
     romajiIndex_.insert(row.romaji, index);
     hiraganaIndex_.insert(row.hiragana, index);
     katakanaIndex_.insert(row.katakana, index);
+    for (std::string_view unit : {std::string_view(row.hiragana), std::string_view(row.katakana)}) {
+      if (unit.size() == 4) endsAPair_[packKana(unit.substr(2))] = true;
+    }
   }
 }
 
@@ -180,11 +189,13 @@ std::string KanaConverter::kanaUnitToRomaji(std::string_view kana) const {
 
 std::string KanaConverter::toRomaji(std::string_view kana) const {
   std::string romaji;
-  romaji.reserve(kana.size() * 2);
+  // Most kana take two letters: a short reading's romaji stays in the
+  // string itself, with no allocation.
+  romaji.reserve(kana.size());
   std::size_t i = 0;
   // An odd last byte is no kana and is dropped.
   while (i + 1 < kana.size()) {
-    if (kana.size() - i >= 4) {
+    if (kana.size() - i >= 4 && endsAPair_[packKana(kana.substr(i + 2, 2))]) {
       const std::string_view pair = kanaUnitRomaji(kana.substr(i, 4));
       if (!pair.empty()) {
         romaji += pair;

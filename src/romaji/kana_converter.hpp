@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <map>
 #include <set>
@@ -53,6 +54,11 @@ class KanaConverter {
 
   bool isSyllable(std::string_view romaji) const;
   std::string_view kanaUnitRomaji(std::string_view kana) const;
+
+  /// Whether some two-kana unit of the table ends in the kana whose two
+  /// bytes pack to the index: a pair lookup can only succeed when its
+  /// second kana is one of these.
+  std::bitset<0x10000> endsAPair_;
 
   UnitIndex romajiIndex_;
   UnitIndex hiraganaIndex_;
