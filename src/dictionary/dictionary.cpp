@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <fstream>
+#include <iterator>
 #include <ostream>
 #include <utility>
 
@@ -192,13 +193,23 @@ void parseDictionary(const std::string& text, const KanaConverter& kana, std::os
   std::int64_t count = 0;
   if (!reader.readInteger(INT32_MIN, INT32_MAX, count)) return;
   if (!reader.skipLine(kHeaderRemainderLimit)) return;
+  auto last = entries.end();
   for (std::int64_t line = 0; line < count && !reader.atEnd(); ++line) {
     DictionaryEntry entry;  // fresh each line: nothing carries over
     const LineOutcome outcome = readLine(reader, entry, console);
     if (outcome == LineOutcome::Broken) break;
     entry.romaji = kana.toRomaji(entry.reading);
     std::string key = entry.romaji;
-    entries.emplace(std::move(key), std::move(entry));  // after equal keys: file order
+    // Neighbouring lines often hold neighbouring keys: when the new key goes
+    // right after the last one filed (after every equal key, for file order)
+    // it is filed there without a search from the root.
+    const auto next = last == entries.end() ? last : std::next(last);
+    if (last != entries.end() && !(key < last->first) &&
+        (next == entries.end() || key < next->first)) {
+      last = entries.emplace_hint(next, std::move(key), std::move(entry));
+    } else {
+      last = entries.emplace(std::move(key), std::move(entry));  // after equal keys
+    }
     if (outcome == LineOutcome::LastComplete) break;
   }
 }

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -77,6 +79,40 @@ TEST(ConjugateVerbRomaji, SpellsTheFormsOfConjugateVerbInTheirOrder) {
     }
   }
   EXPECT_GT(compared, 10000u);
+}
+
+TEST(LoadVerbFile, FilesEveryOrderOfLinesByKeyWithEqualKeysInFileOrder) {
+  KanaConverter kana;
+  // Runs of rising keys (filed next to the previous line), falling keys,
+  // equal keys next to each other and apart, and keys between equal ones.
+  const std::vector<std::vector<std::string>> files = {
+      {"aku", "aku", "kaeru", "kaku", "kaku", "taberu"},
+      {"taberu", "kaku", "kaeru", "aku", "aku"},
+      {"kaeru", "aku", "kaeru", "taberu", "kaeru", "kaku", "aku", "kaeru"},
+      {"kaku", "kaku", "kaeru", "kaku", "kaku", "kaeru", "kaeru"},
+      {"aku", "kaeru", "aku", "kaeru", "aku", "taberu", "taberu", "aku"},
+  };
+  const std::string path = (std::filesystem::temp_directory_path() /
+                            "zunoka_fast_paths_order_Words_Verbs.dat").string();
+  for (const std::vector<std::string>& keys : files) {
+    std::string text = std::to_string(keys.size()) + "\n";
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+      text += "W" + std::to_string(i) + "\t" + kana.toKana(keys[i]) + "\t1\t0\tmeaning\n";
+    }
+    std::ofstream(path, std::ios::binary) << text;
+    Dictionary dictionary;
+    std::ostringstream console;
+    ASSERT_TRUE(dictionary.loadVerbFile(path, kana, console));
+
+    std::vector<std::pair<std::string, std::string>> expected;
+    for (std::size_t i = 0; i < keys.size(); ++i) expected.emplace_back(keys[i], "W" + std::to_string(i));
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::pair<std::string, std::string>> filed;
+    for (const auto& [key, entry] : dictionary) filed.emplace_back(key, entry.written);
+    EXPECT_EQ(filed, expected);
+  }
+  std::filesystem::remove(path);
 }
 
 TEST(DictionaryKeyIndex, ListsEveryEntryInKeyOrderAfterLoading) {
