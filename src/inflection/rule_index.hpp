@@ -10,13 +10,8 @@
 #include <vector>
 
 #include "inflection/inflection_rule.hpp"
+#include "inflection/word_class.hpp"
 
-/// The rules of a RuleSet grouped per entry of its caseOrder, so that a
-/// request for all cases walks ready-made lists instead of searching the
-/// multimap once per case name.
-/// Warning: holds pointers into the RuleSet it was built from; it is used only
-/// while that same RuleSet (same address, same sizes) is what is conjugated,
-/// and is otherwise ignored in favour of the multimap itself.
 /// One visit of a request for all cases, with what the verb engine tests
 /// first kept beside the pointer so that the walk stays in one array.
 template <typename Rule>
@@ -40,6 +35,15 @@ struct StemShape {
   bool operator==(const StemShape&) const = default;
 };
 
+/// The rules of a RuleSet grouped per entry of its caseOrder, so that a
+/// request for all cases walks ready-made lists instead of searching the
+/// multimap once per case name.
+/// Warning: holds pointers into the RuleSet it was built from; it is used only
+/// while that same RuleSet (same address, same sizes) is what is conjugated,
+/// and is otherwise ignored in favour of the multimap itself. It also keeps
+/// copies of what it reads of each rule (classes, exception flag, slot,
+/// spelling shapes), so a rule changed in place needs a rebuild
+/// (ConjugationEngine::reindexRules).
 template <typename Rule>
 struct RuleIndex {
   const RuleSet<Rule>* source = nullptr;
@@ -83,7 +87,7 @@ struct RuleIndex {
         } else {
           visit.appliesTo = 0xFFFF;
         }
-        visit.exception = rule->resultClass == 16384;  // WordOverride
+        visit.exception = rule->resultClass == WordOverride;
       }
     }
     slotCount = static_cast<std::uint32_t>(slotNumbers.size());
@@ -106,7 +110,7 @@ struct RuleIndex {
         } else {
           // A form made from the rule's word has no prefix.
           shape.cut = rule.word.size();
-          if (rule.appliesTo == 8) shape.requiredEnding = rule.word;  // Irregular
+          if (rule.appliesTo == Irregular) shape.requiredEnding = rule.word;
         }
         if (std::find(stemShapes.begin(), stemShapes.end(), shape) == stemShapes.end()) {
           stemShapes.push_back(std::move(shape));
