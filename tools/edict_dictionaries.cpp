@@ -173,19 +173,13 @@ void addEntryLines(const EdictEntry& entry, const KanaConverter& converter,
   auto adjectiveTags = tagsInOrder(entry, isTrueAdjectiveTag);
   if (verbTags.empty() && adjectiveTags.empty()) return;
 
-  for (auto [written, reading] : writtenReadingPairs(entry)) {
-    // The standard spelling has an entry of its own; a variant would only
-    // repeat it in the menus.
-    if (isVariantSpelling(entry, *written, *reading)) {
-      ++out.stats.variantSpellings;
-      continue;
-    }
-    bool common = isCommonPair(entry, *written, *reading);
+  auto addPair = [&](const EdictForm& written, const EdictForm& reading) {
+    bool common = isCommonPair(entry, written, reading);
     for (const std::string& tag : verbTags) {
       const EdictSense& sense = *firstSenseTagged(entry, tag);
       DictionaryLine line;
-      line.written = fieldText(written->text);
-      line.reading = fieldText(reading->text);
+      line.written = fieldText(written.text);
+      line.reading = fieldText(reading.text);
       line.attitude = attitudeOf(sense);
       line.common = common;
       line.sourceTag = tag;
@@ -203,14 +197,39 @@ void addEntryLines(const EdictEntry& entry, const KanaConverter& converter,
     for (const std::string& tag : adjectiveTags) {
       const EdictSense& sense = *firstSenseTagged(entry, tag);
       DictionaryLine line;
-      line.written = fieldText(written->text);
-      line.reading = fieldText(reading->text);
+      line.written = fieldText(written.text);
+      line.reading = fieldText(reading.text);
       line.wordClass = TrueAdjective;
       line.meaning = trimMeaning(sense.glosses);
       line.common = common;
       line.sourceTag = tag;
       appendLine(std::move(line), true, converter, out.adjectives, out.stats);
     }
+  };
+
+  std::vector<const EdictForm*> readingsKept;
+  std::vector<const EdictForm*> readingsOfVariants;
+  for (auto [written, reading] : writtenReadingPairs(entry)) {
+    // The standard spelling has an entry of its own; a variant would only
+    // repeat it in the menus.
+    if (isVariantSpelling(entry, *written, *reading)) {
+      ++out.stats.variantSpellings;
+      readingsOfVariants.push_back(reading);
+      continue;
+    }
+    readingsKept.push_back(reading);
+    addPair(*written, *reading);
+  }
+  // A word usually written in kana whose only kanji spelling is a variant
+  // (such as 為る for suru, marked outdated) is still a word: it is listed
+  // in kana, its usual spelling.
+  if (!isUsuallyKana(entry)) return;
+  for (const EdictForm* reading : readingsOfVariants) {
+    const bool kept = std::any_of(readingsKept.begin(), readingsKept.end(),
+                                  [&](const EdictForm* r) { return r->text == reading->text; });
+    if (kept || !isPlainReading(*reading)) continue;
+    readingsKept.push_back(reading);
+    addPair(*reading, *reading);
   }
 }
 

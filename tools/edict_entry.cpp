@@ -245,13 +245,26 @@ bool isCommonPair(const EdictEntry& entry, const EdictForm& written, const Edict
   return reading.common && (&written == &reading || written.common);
 }
 
-bool isVariantSpelling(const EdictEntry& entry, const EdictForm& written, const EdictForm& reading) {
+namespace {
+
+bool hasVariantMark(const std::vector<std::string>& tags) {
   static constexpr std::string_view kVariantMarks[] = {"iK", "ik", "io", "oK", "ok", "rK", "sK"};
-  auto marked = [](const std::vector<std::string>& tags) {
-    return std::any_of(tags.begin(), tags.end(),
-                       [](const std::string& tag) { return inList(kVariantMarks, tag); });
-  };
-  if (marked(written.tags) || marked(reading.tags)) return true;
+  return std::any_of(tags.begin(), tags.end(),
+                     [](const std::string& tag) { return inList(kVariantMarks, tag); });
+}
+
+}  // namespace
+
+bool isVariantSpelling(const EdictEntry& entry, const EdictForm& written, const EdictForm& reading) {
+  if (hasVariantMark(written.tags) || hasVariantMark(reading.tags)) return true;
   bool oneFormPerLine = entry.headwords.size() <= 1 && entry.readings.size() == 1;
-  return oneFormPerLine && !entry.senses.empty() && marked(entry.senses.front().tags);
+  return oneFormPerLine && !entry.senses.empty() && hasVariantMark(entry.senses.front().tags);
+}
+
+bool isPlainReading(const EdictForm& reading) { return !hasVariantMark(reading.tags); }
+
+bool isUsuallyKana(const EdictEntry& entry) {
+  if (entry.senses.empty()) return false;
+  const std::vector<std::string>& tags = entry.senses.front().tags;
+  return std::find(tags.begin(), tags.end(), "uk") != tags.end();
 }

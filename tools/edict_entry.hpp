@@ -59,3 +59,9 @@ bool isCommonPair(const EdictEntry& entry, const EdictForm& written, const Edict
 /// either on the form itself or, where a line holds one form, before the
 /// first sense.
 bool isVariantSpelling(const EdictEntry& entry, const EdictForm& written, const EdictForm& reading);
+
+/// True when a reading carries no mark of an irregular or outdated kana spelling.
+bool isPlainReading(const EdictForm& reading);
+
+/// True when the first sense is marked as usually written in kana (uk).
+bool isUsuallyKana(const EdictEntry& entry);

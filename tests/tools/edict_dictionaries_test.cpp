@@ -202,6 +202,22 @@ TEST(ConvertEdict, SkipsAndCountsFormsWithoutAUsableKey) {
   EXPECT_EQ(out.stats.variantSpellings, 1u);
 }
 
+TEST(ConvertEdict, AWordUsuallyInKanaKeepsItsKanaWhenItsKanjiIsAVariant) {
+  auto out = convertLines({
+      "為る [する] /(oK) (vs-i) (1) (uk) to do/to carry out/(P)/",
+      "上る [あがる] /(io) (v5r) to rise/",  // not usually kana: the variant is dropped
+      "煩い [うるさい] /(adj-i) (uk) noisy/loud/(P)/",
+  });
+  ASSERT_EQ(out.verbs.size(), 1u);
+  EXPECT_EQ(out.verbs[0].key, "suru");
+  EXPECT_EQ(out.verbs[0].written, euc("する"));
+  EXPECT_EQ(out.verbs[0].wordClass, SuruAux);
+  EXPECT_EQ(out.verbs[0].meaning, "to do; to carry out");
+  // A kanji spelling that is not a variant keeps its kanji; no kana line is added.
+  ASSERT_EQ(out.adjectives.size(), 1u);
+  EXPECT_EQ(out.adjectives[0].written, euc("煩い"));
+}
+
 TEST(OrderHomophones, SortsByKeyCommonFirstThenInEdictOrder) {
   std::vector<DictionaryLine> lines = {
       line("kaeru", "a", false), line("kaeru", "b", true), line("kaeru", "c", false),

@@ -17,7 +17,8 @@ inline std::string euc(std::string_view utf8) {
   static constexpr Kanji kKanji[] = {
       {U'帰', "\xB5\xA2"}, {U'変', "\xCA\xD1"}, {U'勉', "\xCA\xD9"}, {U'強', "\xB6\xAF"},
       {U'紙', "\xBB\xE6"}, {U'髪', "\xC8\xB1"}, {U'高', "\xB9\xE2"}, {U'愛', "\xB0\xA6"},
-      {U'来', "\xCD\xE8"}, {U'呉', "\xB8\xE2"}};
+      {U'来', "\xCD\xE8"}, {U'呉', "\xB8\xE2"},
+      {U'為', "\xB0\xD9"}, {U'上', "\xBE\xE5"}, {U'煩', "\xC8\xD1"}};
   std::string out;
   for (std::size_t i = 0; i < utf8.size();) {
     auto byte = static_cast<unsigned char>(utf8[i]);
