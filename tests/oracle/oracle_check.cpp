@@ -371,34 +371,48 @@ struct SampledForm {
   bool verb = true;
 };
 
-// A spread of written forms: every k-th word, and of its forms every m-th
-// (the offset turning with the word, so that every case is seen), with k
-// and m chosen so that about `target` forms are analysed.
+/// True when an EUC-JP text holds a kanji (JIS rows 16 and up).
+bool hasKanji(std::string_view text) {
+  for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
+    if (static_cast<unsigned char>(text[i]) >= 0xB0) return true;
+  }
+  return false;
+}
+
+// A spread of kanji written forms: every k-th word written with kanji (a
+// form in kana alone says nothing MeCab can check), and of its forms every
+// m-th (the offset turning with the word, so that every case is seen), with
+// k and m chosen so that about `target` forms are analysed.
 void sampleForms(const Matches& matches, const ConjugationEngine& engine, bool verb,
                  std::size_t target, std::vector<SampledForm>& sample) {
-  if (matches.words.empty() || target == 0) return;
+  std::vector<const MatchedWord*> words;
+  for (const MatchedWord& word : matches.words) {
+    if (hasKanji(word.entry.written)) words.push_back(&word);
+  }
+  if (words.empty() || target == 0) return;
   const std::size_t perWord =
-      std::max<std::size_t>(1, conjugateAll(matches.words.front(), engine, verb).size());
+      std::max<std::size_t>(1, conjugateAll(*words.front(), engine, verb).size());
   const std::size_t formStride = std::min<std::size_t>(kFormStride, perWord);
   const std::size_t wordStride =
-      std::max<std::size_t>(1, matches.words.size() * perWord / (formStride * target));
-  for (std::size_t i = 0; i < matches.words.size(); i += wordStride) {
+      std::max<std::size_t>(1, words.size() * perWord / (formStride * target));
+  for (std::size_t i = 0; i < words.size(); i += wordStride) {
     std::set<std::string> seen;
-    const std::vector<InflectionResult> results = conjugateAll(matches.words[i], engine, verb);
+    const std::vector<InflectionResult> results = conjugateAll(*words[i], engine, verb);
     for (std::size_t j = (i / wordStride) % formStride; j < results.size(); j += formStride) {
       const InflectionResult& result = results[j];
       if (result.written.empty() || result.written.find(kResultNotValid) != std::string::npos ||
           result.written.find('\n') != std::string::npos || !seen.insert(result.written).second) {
         continue;
       }
-      sample.push_back({result.written, result.caseName, &matches.words[i], verb});
+      sample.push_back({result.written, result.caseName, words[i], verb});
     }
   }
 }
 
 // The godan verbs IPADIC lists as words of their own, derived from the
-// dictionary form `verb` (EUC-JP): the potential (kaku: kakeru) and the
-// short causative (kaku: kakasu).
+// dictionary form `verb` (EUC-JP): the potential (kaku: kakeru), the
+// short causative (kaku: kakasu) and the causative (saku: sakaseru, which
+// IPADIC also lists as a verb of its own, as it does awaseru).
 std::vector<std::string> derivedGodanVerbs(const std::string& verb, const KanaConverter& kana) {
   std::vector<std::string> derived;
   if (verb.size() < 4) return derived;
@@ -409,7 +423,10 @@ std::vector<std::string> derivedGodanVerbs(const std::string& verb, const KanaCo
   const std::string eRow = kana.toKana(ending + "e");
   const std::string aRow = kana.toKana(ending == "" ? "wa" : ending + "a");
   if (eRow != kResultNotValid) derived.push_back(stem + eRow + kana.toKana("ru"));
-  if (aRow != kResultNotValid) derived.push_back(stem + aRow + kana.toKana("su"));
+  if (aRow != kResultNotValid) {
+    derived.push_back(stem + aRow + kana.toKana("su"));
+    derived.push_back(stem + aRow + kana.toKana("seru"));
+  }
   return derived;
 }
 
