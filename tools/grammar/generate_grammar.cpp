@@ -342,22 +342,71 @@ std::string caseList(std::string s) {
 }
 
 struct Paradigm {
-  std::vector<std::string> endings;  // plain, neg, polite, polite neg, then the four past forms
+  // plain, neg, polite, polite neg, then the four past forms; then the
+  // chaining forms a derived verb is met in: te, neg te, -ba, neg -ba, -tara,
+  // neg -tara (all plain)
+  std::vector<std::string> endings;
 };
 
 const std::map<std::string, Paradigm> kParadigms = {
-    {"itidan", {{"ru", "nai", "masu", "masen", "ta", "nakatta", "masita", "masen_desita"}}},
-    {"godan-u", {{"u", "wanai", "imasu", "imasen", "tta", "wanakatta", "imasita", "imasen_desita"}}},
-    {"godan-ru", {{"ru", "ranai", "rimasu", "rimasen", "tta", "ranakatta", "rimasita", "rimasen_desita"}}},
-    {"godan-su", {{"su", "sanai", "simasu", "simasen", "sita", "sanakatta", "simasita", "simasen_desita"}}},
-    {"godan-ku", {{"ku", "kanai", "kimasu", "kimasen", "ita", "kanakatta", "kimasita", "kimasen_desita"}}},
-    {"iku", {{"ku", "kanai", "kimasu", "kimasen", "tta", "kanakatta", "kimasita", "kimasen_desita"}}},
-    {"kuru", {{"^kuru", "^konai", "^kimasu", "^kimasen", "^kita", "^konakatta", "^kimasita", "^kimasen_desita"}}},
-    {"aru", {{"aru", "nai", "arimasu", "arimasen", "atta", "nakatta", "arimasita", "arimasen_desita"}}},
-    {"suru", {{"suru", "sinai", "simasu", "simasen", "sita", "sinakatta", "simasita", "simasen_desita"}}},
-    {"nasaru", {{"ru", "ranai", "imasu", "imasen", "tta", "ranakatta", "imasita", "imasen_desita"}}},
-    {"adj", {{"i", "kunai", "i_desu", "ku_arimasen", "katta", "kunakatta", "katta_desu", "ku_arimasen_desita"}}},
+    {"itidan", {{"ru", "nai", "masu", "masen", "ta", "nakatta", "masita", "masen_desita",
+                 "te", "nakute", "reba", "nakereba", "tara", "nakattara"}}},
+    {"godan-u", {{"u", "wanai", "imasu", "imasen", "tta", "wanakatta", "imasita", "imasen_desita",
+                  "tte", "wanakute", "eba", "wanakereba", "ttara", "wanakattara"}}},
+    {"godan-ru", {{"ru", "ranai", "rimasu", "rimasen", "tta", "ranakatta", "rimasita",
+                   "rimasen_desita", "tte", "ranakute", "reba", "ranakereba", "ttara",
+                   "ranakattara"}}},
+    {"godan-su", {{"su", "sanai", "simasu", "simasen", "sita", "sanakatta", "simasita",
+                   "simasen_desita", "site", "sanakute", "seba", "sanakereba", "sitara",
+                   "sanakattara"}}},
+    {"godan-ku", {{"ku", "kanai", "kimasu", "kimasen", "ita", "kanakatta", "kimasita",
+                   "kimasen_desita", "ite", "kanakute", "keba", "kanakereba", "itara",
+                   "kanakattara"}}},
+    {"iku", {{"ku", "kanai", "kimasu", "kimasen", "tta", "kanakatta", "kimasita", "kimasen_desita",
+              "tte", "kanakute", "keba", "kanakereba", "ttara", "kanakattara"}}},
+    {"kuru", {{"^kuru", "^konai", "^kimasu", "^kimasen", "^kita", "^konakatta", "^kimasita",
+               "^kimasen_desita", "^kite", "^konakute", "^kureba", "^konakereba", "^kitara",
+               "^konakattara"}}},
+    {"aru", {{"aru", "nai", "arimasu", "arimasen", "atta", "nakatta", "arimasita",
+              "arimasen_desita", "atte", "nakute", "areba", "nakereba", "attara", "nakattara"}}},
+    {"suru", {{"suru", "sinai", "simasu", "simasen", "sita", "sinakatta", "simasita",
+               "simasen_desita", "site", "sinakute", "sureba", "sinakereba", "sitara",
+               "sinakattara"}}},
+    {"nasaru", {{"ru", "ranai", "imasu", "imasen", "tta", "ranakatta", "imasita",
+                 "imasen_desita", "tte", "ranakute", "reba", "ranakereba", "ttara",
+                 "ranakattara"}}},
+    {"adj", {{"i", "kunai", "i_desu", "ku_arimasen", "katta", "kunakatta", "katta_desu",
+              "ku_arimasen_desita", "kute", "kunakute", "kereba", "kunakereba", "kattara",
+              "kunakattara"}}},
 };
+
+/// "Can do" as it reads after "If": "can do".
+std::string lowerFirst(std::string text) {
+  if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') text[0] = static_cast<char>(text[0] - 'A' + 'a');
+  return text;
+}
+
+/// Applies `change` to each alternative of a gloss ("Makes do; Lets do").
+template <typename Change>
+std::string eachAlternative(const std::string& gloss, Change change) {
+  std::string out;
+  for (const std::string& alternative : splitOn(gloss, ";")) {
+    if (!out.empty()) out += "; ";
+    out += change(trim(alternative));
+  }
+  return out;
+}
+
+/// The gloss of paradigm form i from the four glosses of a para line.
+std::string paradigmGloss(const std::vector<std::string>& glosses, std::size_t i) {
+  if (i < 8) return glosses[(i % 2) + (i >= 4 ? 2 : 0)];
+  if (i < 10) return eachAlternative(glosses[i % 2], [](const std::string& g) { return g + " and"; });
+  if (i < 12) {
+    return eachAlternative(glosses[i % 2], [](const std::string& g) { return "If " + lowerFirst(g); });
+  }
+  return eachAlternative(glosses[2 + i % 2],
+                         [](const std::string& g) { return "When " + lowerFirst(g); });
+}
 
 struct Grammar {
   std::vector<Case> cases;
@@ -457,13 +506,13 @@ Grammar readVerbGrammar(const std::string& path, const KanaConverter& kana) {
         std::vector<std::string> glosses = splitOn(f[3], "/");
         if (glosses.size() != 4) fail("para needs four glosses");
         Specs stems = parseSpecs(f[4]);
-        for (std::size_t i = 0; i < 8; ++i) {
+        for (std::size_t i = 0; i < p->second.endings.size(); ++i) {
           FormLine form = base;
           form.sense = i % 2 == 0 ? 1 : 2;
-          form.politeness = (i / 2) % 2 == 0 ? 2 : 3;
+          form.politeness = i < 8 && (i / 2) % 2 == 1 ? 3 : 2;
           form.added = caseList(f[1]);
           form.resultClass = i == 0 || (name == "adj" && i == 1) ? std::stoi(f[2]) : 16;
-          form.gloss = glosses[(i % 2) + (i >= 4 ? 2 : 0)];
+          form.gloss = paradigmGloss(glosses, i);
           for (const auto& [k, v] : stems) {
             if (k == "X" || k == "P" || v == "-") form.specs[k] = v;
             else form.specs[k] = v + p->second.endings[i];
