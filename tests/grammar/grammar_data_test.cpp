@@ -76,7 +76,10 @@ const std::vector<Sample> kSamples = {
       "tabetekuru", "tabetekita", "tabeteageru", "tabetekureru", "tabetemorau", "tabenagara", "tabesou",
       "tabesugiru", "tabeyasui", "tabenikui", "tabezu", "tabezuni", "tabenu", "taben",
       "tabenakerebanaranai", "tabenakya", "tabetemoii", "tabetewaikenai", "tabetyadame", "otabeninaru",
-      "otabesuru", "taberumai", "tabemasumai", "taberudarou", "tabetadarou", "taberusouda"},
+      "otabesuru", "taberumai", "tabemasumai", "taberudarou", "tabetadarou", "taberusouda",
+      // derived verbs in their own te, -ba and -tara forms
+      "tabesasete", "tabesaserarete", "taberarenakute", "tabetakute", "tabetakereba",
+      "tabetakunakattara", "tabesasetara", "tabeteite", "tabesugireba", "tabeteagetara"},
      {}},
     {"kaku", Godan,
      {"kakanai", "kakimasu", "kaita", "kaite", "kakeba", "kakou", "kake", "kakeru", "kakareru", "kakaseru",
