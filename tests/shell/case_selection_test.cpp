@@ -15,7 +15,7 @@ std::vector<std::string> caseNamesUpTo(int n) {
   return names;
 }
 
-/// One menu cell as the design lays it out: number in 4 columns, name in 22.
+/// One menu cell: the number in 4 columns, the name in 22.
 std::string cell(int number) {
   std::string text = std::to_string(number);
   text.resize(4, ' ');

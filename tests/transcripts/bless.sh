@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Writes the current output of a scenario as its expected transcript.
-# Read the result against the design before committing it.
+# Read the result line by line before committing it.
 # Usage: tests/transcripts/bless.sh build/zunoka tests/transcripts/cases/NAME
 set -u
 here=$(cd "$(dirname "$0")" && pwd)

@@ -16,7 +16,7 @@
 #   absent          optional: names of files the run must not leave
 #
 # With BLESS=1 in the environment the output is written as the new expected
-# transcript instead (read it against the design before committing).
+# transcript instead (read it line by line before committing).
 set -u
 binary=$1
 case_dir=$2
