@@ -34,14 +34,10 @@ InflectionResult candidateFromVerbEntry(const DictionaryEntry& entry, std::int16
   return word;
 }
 
+/// An adjective candidate carries no extended forms.
 InflectionResult candidateFromAdjectiveEntry(const DictionaryEntry& entry) {
-  InflectionResult word;
-  word.romaji = entry.romaji;
-  word.wordClass = TrueAdjective;
-  word.written = entry.written;
-  word.reading = entry.reading;
-  word.attitude = entry.attitude;
-  word.gloss = entry.meaning;
+  InflectionResult word = candidateFromVerbEntry(entry, TrueAdjective);
+  word.extended = {};
   return word;
 }
 
