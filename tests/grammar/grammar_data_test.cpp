@@ -79,7 +79,8 @@ const std::vector<Sample> kSamples = {
       "otabesuru", "taberumai", "tabemasumai", "taberudarou", "tabetadarou", "taberusouda",
       // derived verbs in their own te, -ba and -tara forms
       "tabesasete", "tabesaserarete", "taberarenakute", "tabetakute", "tabetakereba",
-      "tabetakunakattara", "tabesasetara", "tabeteite", "tabesugireba", "tabeteagetara"},
+      "tabetakunakattara", "tabesasetara", "tabeteite", "tabesugireba", "tabeteagetara",
+      "tabetemo", "tabenakutemo"},
      {}},
     {"kaku", Godan,
      {"kakanai", "kakimasu", "kaita", "kaite", "kakeba", "kakou", "kake", "kakeru", "kakareru", "kakaseru",
