@@ -143,9 +143,10 @@ const std::vector<Sample> kSamples = {
      {"takai", "takakunai", "takaidesu", "takakuarimasen", "takakunaidesu", "takakatta", "takakunakatta",
       "takakattadesu", "takakuarimasendesita", "takakute", "takaku", "takakereba", "takakunakereba",
       "takakattara", "takakattari", "takasa", "takasou", "takakarou", "takaidarou", "takasugiru",
-      "takakunaru", "takakusuru", "takagaru"},
+      "takakunaru", "takakusuru", "takagaru", "takasugita", "takasuginai", "takakunatta",
+      "takakusimasita", "takagatte"},
      {}},
-    {"yoi", TrueAdjective, {"yokunai", "yokatta", "yosa"}, {"yosou", "yosugiru"}},
+    {"yoi", TrueAdjective, {"yokunai", "yokatta", "yosa"}, {"yosou", "yosugiru", "yosugita"}},
     {"nai", TrueAdjective, {"nakatta", "nakute"}, {"nasou"}},
 };
 
