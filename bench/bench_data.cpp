@@ -27,15 +27,10 @@ std::vector<SearchForm> readFormList(const std::string& path) {
 
 namespace {
 
+/// A sample word as conj sees it: the dictionary meaning in `meaning`.
 InflectionResult wordOf(const DictionaryEntry& entry, std::int16_t wordClass) {
-  InflectionResult word;
-  word.romaji = entry.romaji;
-  word.wordClass = wordClass;
-  word.written = entry.written;
-  word.reading = entry.reading;
-  word.attitude = entry.attitude;
+  InflectionResult word = wordFromEntry(entry, wordClass);
   word.meaning = entry.meaning;
-  word.extended = entry.extended;
   return word;
 }
 

@@ -275,3 +275,14 @@ bool Dictionary::lookup(const std::string& romaji, std::vector<DictionaryEntry>&
   for (auto it = first; it != last; ++it) found.push_back(it->second);
   return !found.empty();
 }
+
+InflectionResult wordFromEntry(const DictionaryEntry& entry, std::int16_t wordClass) {
+  InflectionResult word;
+  word.romaji = entry.romaji;
+  word.wordClass = wordClass;
+  word.written = entry.written;
+  word.reading = entry.reading;
+  word.attitude = entry.attitude;
+  word.extended = entry.extended;
+  return word;
+}

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "inflection/inflection_result.hpp"
+
 class KanaConverter;
 
 /// One dictionary line, keyed by the romaji of its reading.
@@ -39,6 +41,10 @@ struct DictionaryKeyIndex {
     return std::string_view(keys).substr(record.keyOffset, record.keyLength);
   }
 };
+
+/// The entry as a word for an engine: its spellings, class, attitude and
+/// extended forms; where the meaning goes is the caller's to say.
+InflectionResult wordFromEntry(const DictionaryEntry& entry, std::int16_t wordClass);
 
 /// An ordered multimap from romaji to entries; equal keys keep file order.
 class Dictionary {

@@ -23,14 +23,8 @@ constexpr std::int16_t kStemlessClasses = SuruAux | Irregular;
 
 /// The dictionary word as a candidate: its meaning travels in `gloss`.
 InflectionResult candidateFromVerbEntry(const DictionaryEntry& entry, std::int16_t wordClass) {
-  InflectionResult word;
-  word.romaji = entry.romaji;
-  word.wordClass = wordClass;
-  word.written = entry.written;
-  word.reading = entry.reading;
-  word.attitude = entry.attitude;
+  InflectionResult word = wordFromEntry(entry, wordClass);
   word.gloss = entry.meaning;
-  word.extended = entry.extended;
   return word;
 }
 
