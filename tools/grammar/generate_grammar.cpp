@@ -15,6 +15,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "romaji/kana_converter.hpp"
@@ -193,6 +194,19 @@ struct FormLine {
   Specs specs;
 };
 
+/// How each base is spelled per class: itidan and godan as a column of the
+/// verb ending table, suru and kuru as the text the suffix follows, and the
+/// aisuru-kind alternative (empty for none). T's godan spelling depends on
+/// its suffix and is settled apart.
+struct BaseSpelling {
+  std::string_view base, itidan, godan, suru, kuru, aisuru;
+};
+constexpr BaseSpelling kBaseSpellings[] = {
+    {"N", "0+", "1+", "si", "^ko", ""},      {"M", "0+", "2+", "si", "^ki", ""},
+    {"E", "4+", "4+", "sure", "^kure", "se"}, {"V", "5+", "5+", "siyou", "^koyou", "sou"},
+    {"D", "3+", "3+", "suru", "^kuru", ""},  {"T", "0+", "", "si", "^ki", ""},
+};
+
 // Every rule of one form; alternatives of the aisuru kind go to `extra`.
 void expandForm(const FormLine& form, const KanaConverter& kana, std::vector<RuleLine>& rules,
                 std::vector<RuleLine>& extra) {
@@ -207,45 +221,28 @@ void expandForm(const FormLine& form, const KanaConverter& kana, std::vector<Rul
   std::map<std::string, std::string> spell;  // class key -> spec, "-" none
   std::string aisuruAlt, aru, ikuRest;
   bool honorificMasu = false;
+  for (const BaseSpelling& b : kBaseSpellings) {
+    if (b.base != base) continue;
+    spell["I"] = std::string(b.itidan) + x;
+    if (!b.godan.empty()) spell["G"] = std::string(b.godan) + x;
+    spell["S"] = std::string(b.suru) + x;
+    spell["K"] = std::string(b.kuru) + x;
+    if (!b.aisuru.empty()) aisuruAlt = std::string(b.aisuru) + x;
+  }
   if (base == "N") {
-    spell["I"] = "0+" + x;
-    spell["G"] = "1+" + x;
+    // -zu, -nu and -n follow se- (sezu); every other negative si- (sinai).
     bool zu = startsWith(x, "zu") || startsWith(x, "nu") || x == "n" || startsWith(x, "n_");
-    spell["S"] = (zu ? "se" : "si") + x;
-    spell["K"] = "^ko" + x;
+    if (zu) spell["S"] = "se" + x;
     if (startsWith(x, "na")) {
       aru = x;
       aisuruAlt = "sa" + x;
     }
   } else if (base == "M") {
-    spell["I"] = "0+" + x;
-    spell["G"] = "2+" + x;
-    spell["S"] = "si" + x;
-    spell["K"] = "^ki" + x;
     honorificMasu = startsWith(x, "mas");
-  } else if (base == "E") {
-    spell["I"] = "4+" + x;
-    spell["G"] = "4+" + x;
-    spell["S"] = "sure" + x;
-    spell["K"] = "^kure" + x;
-    aisuruAlt = "se" + x;
-  } else if (base == "V") {
-    spell["I"] = "5+" + x;
-    spell["G"] = "5+" + x;
-    spell["S"] = "siyou" + x;
-    spell["K"] = "^koyou" + x;
-    aisuruAlt = "sou" + x;
-  } else if (base == "D") {
-    spell["I"] = "3+" + x;
-    spell["G"] = "3+" + x;
-    spell["S"] = "suru" + x;
-    spell["K"] = "^kuru" + x;
   } else if (base == "T") {
-    spell["I"] = "0+" + x;
+    // The godan te and ta endings come from the table's own columns.
     if (startsWith(x, "te")) spell["G"] = "6+" + x.substr(2);
     else if (startsWith(x, "ta")) spell["G"] = "7+" + x.substr(2);
-    spell["S"] = "si" + x;
-    spell["K"] = "^ki" + x;
     ikuRest = x;
   }
   for (const std::string& k : kClassKeys)
