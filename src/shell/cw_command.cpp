@@ -4,7 +4,7 @@
 #include <string>
 
 #include "command/console_input.hpp"
-#include "shell/commands.hpp"
+#include "shell/shell_commands.hpp"
 #include "shell/shell_state.hpp"
 
 namespace {

@@ -1,11 +1,11 @@
 #include "shell/startup.hpp"
 
 #include <ostream>
+#include <string>
 #include <string_view>
 
-#include "command/argument_type.hpp"
 #include "inflection/conjugation_engine.hpp"
-#include "shell/commands.hpp"
+#include "shell/shell_commands.hpp"
 
 namespace {
 
@@ -36,37 +36,23 @@ constexpr std::string_view kBanner[] = {
 
 void line(std::ostream& out, std::string_view text) { out << text << '\n' << std::flush; }
 
-CommandHandler bind(bool (*handler)(const ParsedCommand&, ShellContext&),
-                    ShellContext& context) {
-  return [handler, &context](ParsedCommand command) { return handler(command, context); };
-}
-
 }  // namespace
 
 void declareCommands(CommandTable& table, ShellContext& context) {
-  table.addCommand("conj", bind(conjCommand, context))
-      .addSwitch('-', "v", AnyText, RequiredArgument)
-      .addSwitch('-', "a", AnyText, RequiredArgument)
-      .addSwitch('-', "s", AnyText, RequiredArgument)
-      .addSwitch('-', "p", AnyText, RequiredArgument)
-      .addSwitch('-', "i", AnyText, NoArgument)
-      .addSwitch('-', "g", AnyText, NoArgument)
-      .addSwitch('-', "rs", AnyText, NoArgument)
-      .addSwitch('-', "m", AnyText, OptionalArgument)
-      .addSwitch('-', "f", AnyText, OptionalArgument)
-      .addSwitch('-', "t", AnyText, RequiredArgument);
-  table.addCommand("rconj", bind(rconjCommand, context))
-      .addSwitch('-', "a", AnyText, NoArgument)
-      .addSwitch('-', "b", AnyText, NoArgument)
-      .addParameter("Inflected_Form", false, AnyText);
-  table.addCommand("cw", bind(cwCommand, context))
-      .addSwitch('-', "h", AnyText, NoArgument)
-      .addSwitch('-', "r", AnyText, NoArgument);
-  table.addCommand("dtest", bind(dtestCommand, context))
-      .addSwitch('-', "v", AnyText, NoArgument)
-      .addSwitch('-', "a", AnyText, NoArgument);
-  table.addCommand("help", bind(helpCommand, context)).addParameter("Command", false, AnyText);
-  table.addCommand("exit", bind(exitCommand, context));
+  for (const ShellCommand& command : shellCommands()) {
+    const ShellCommandHandler handler = command.handler;
+    CommandSpec& spec =
+        table.addCommand(std::string(command.name), [handler, &context](ParsedCommand parsed) {
+          return handler(parsed, context);
+        });
+    for (const SwitchDeclaration& declared : command.switches) {
+      spec.addSwitch(declared.prefix, std::string(declared.name), declared.type,
+                     declared.argument);
+    }
+    for (const ParameterDeclaration& declared : command.parameters) {
+      spec.addParameter(std::string(declared.name), declared.required, declared.type);
+    }
+  }
 }
 
 void printBanner(std::ostream& out) {
