@@ -1,6 +1,7 @@
 #include "shell/startup.hpp"
 
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,9 @@ void line(std::ostream& out, std::string_view text) { out << text << '\n' << std
 void declareCommands(CommandTable& table, ShellContext& context) {
   for (const ShellCommand& command : shellCommands()) {
     const ShellCommandHandler handler = command.handler;
+    if (handler == nullptr) {
+      throw std::logic_error("command declared without a handler: " + std::string(command.name));
+    }
     CommandSpec& spec =
         table.addCommand(std::string(command.name), [handler, &context](ParsedCommand parsed) {
           return handler(parsed, context);
