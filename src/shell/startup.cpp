@@ -1,5 +1,6 @@
 #include "shell/startup.hpp"
 
+#include <initializer_list>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -37,6 +38,15 @@ constexpr std::string_view kBanner[] = {
 
 void line(std::ostream& out, std::string_view text) { out << text << '\n' << std::flush; }
 
+/// Prints the messages of a rule file that failed to load and two empty
+/// lines; false, since the program cannot go on without it.
+bool stopStartup(std::ostream& out, std::initializer_list<std::string_view> messages) {
+  for (const std::string_view text : messages) line(out, text);
+  line(out, "");
+  line(out, "");
+  return false;
+}
+
 }  // namespace
 
 void declareCommands(CommandTable& table, ShellContext& context) {
@@ -66,28 +76,22 @@ void printBanner(std::ostream& out) {
 bool loadDataFiles(ConjugationEngine& engine, const KanaConverter& kana, std::ostream& out) {
   line(out, "Loading Verb Rules");
   if (!engine.loadVerbRules("Rules_Verbs.dat")) {
-    line(out, "Zunokator Stopped: Verb rules file failed to load.");
-    line(out, "Make sure file 'Rules_Verbs.dat' is in the same directory as the executable.");
-    line(out, "");
-    line(out, "");
-    return false;
+    return stopStartup(
+        out, {"Zunokator Stopped: Verb rules file failed to load.",
+              "Make sure file 'Rules_Verbs.dat' is in the same directory as the executable."});
   }
   line(out, "Loading Verb Classes");
   if (!engine.loadVerbClasses("Rules_VClass.dat")) {
-    line(out, "Zunokator Stopped: Verb classification rules file failed to load.");
-    line(out, "Make sure file 'Rules_VClass.dat' is in the same directory as the executable.");
-    line(out, "Also make sure the internal format of the file is correct.");
-    line(out, "");
-    line(out, "");
-    return false;
+    return stopStartup(
+        out, {"Zunokator Stopped: Verb classification rules file failed to load.",
+              "Make sure file 'Rules_VClass.dat' is in the same directory as the executable.",
+              "Also make sure the internal format of the file is correct."});
   }
   line(out, "Loading Adjective Rules");
   if (!engine.loadAdjectiveRules("Rules_Adj.dat")) {
-    line(out, "Zunokator Stopped: Adjective rules file failed to load.");
-    line(out, "Make sure file 'Rules_Adj.dat' is in the same directory as the executable.");
-    line(out, "");
-    line(out, "");
-    return false;
+    return stopStartup(
+        out, {"Zunokator Stopped: Adjective rules file failed to load.",
+              "Make sure file 'Rules_Adj.dat' is in the same directory as the executable."});
   }
   line(out, "Loading Verb Dictionary");
   if (!engine.verbDictionary.loadVerbFile("Words_Verbs.dat", kana, out)) {
