@@ -1,6 +1,6 @@
 #include "shell/startup.hpp"
 
-#include <initializer_list>
+#include <array>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -38,14 +38,32 @@ constexpr std::string_view kBanner[] = {
 
 void line(std::ostream& out, std::string_view text) { out << text << '\n' << std::flush; }
 
-/// Prints the messages of a rule file that failed to load and two empty
-/// lines; false, since the program cannot go on without it.
-bool stopStartup(std::ostream& out, std::initializer_list<std::string_view> messages) {
-  for (const std::string_view text : messages) line(out, text);
-  line(out, "");
-  line(out, "");
-  return false;
-}
+/// The rule files in load order; the program cannot go on without any of them.
+struct RuleFile {
+  std::string_view announcement;
+  const char* name;
+  bool (ConjugationEngine::*load)(const std::string& fileName);
+  std::array<std::string_view, 3> failure;  ///< printed when it fails to load; unused: empty
+};
+
+const RuleFile kRuleFiles[] = {
+    {"Loading Verb Rules",
+     "Rules_Verbs.dat",
+     &ConjugationEngine::loadVerbRules,
+     {"Zunokator Stopped: Verb rules file failed to load.",
+      "Make sure file 'Rules_Verbs.dat' is in the same directory as the executable."}},
+    {"Loading Verb Classes",
+     "Rules_VClass.dat",
+     &ConjugationEngine::loadVerbClasses,
+     {"Zunokator Stopped: Verb classification rules file failed to load.",
+      "Make sure file 'Rules_VClass.dat' is in the same directory as the executable.",
+      "Also make sure the internal format of the file is correct."}},
+    {"Loading Adjective Rules",
+     "Rules_Adj.dat",
+     &ConjugationEngine::loadAdjectiveRules,
+     {"Zunokator Stopped: Adjective rules file failed to load.",
+      "Make sure file 'Rules_Adj.dat' is in the same directory as the executable."}},
+};
 
 }  // namespace
 
@@ -74,24 +92,15 @@ void printBanner(std::ostream& out) {
 }
 
 bool loadDataFiles(ConjugationEngine& engine, const KanaConverter& kana, std::ostream& out) {
-  line(out, "Loading Verb Rules");
-  if (!engine.loadVerbRules("Rules_Verbs.dat")) {
-    return stopStartup(
-        out, {"Zunokator Stopped: Verb rules file failed to load.",
-              "Make sure file 'Rules_Verbs.dat' is in the same directory as the executable."});
-  }
-  line(out, "Loading Verb Classes");
-  if (!engine.loadVerbClasses("Rules_VClass.dat")) {
-    return stopStartup(
-        out, {"Zunokator Stopped: Verb classification rules file failed to load.",
-              "Make sure file 'Rules_VClass.dat' is in the same directory as the executable.",
-              "Also make sure the internal format of the file is correct."});
-  }
-  line(out, "Loading Adjective Rules");
-  if (!engine.loadAdjectiveRules("Rules_Adj.dat")) {
-    return stopStartup(
-        out, {"Zunokator Stopped: Adjective rules file failed to load.",
-              "Make sure file 'Rules_Adj.dat' is in the same directory as the executable."});
+  for (const RuleFile& file : kRuleFiles) {
+    line(out, file.announcement);
+    if ((engine.*file.load)(file.name)) continue;
+    for (const std::string_view text : file.failure) {
+      if (!text.empty()) line(out, text);
+    }
+    line(out, "");
+    line(out, "");
+    return false;
   }
   line(out, "Loading Verb Dictionary");
   if (!engine.verbDictionary.loadVerbFile("Words_Verbs.dat", kana, out)) {
