@@ -74,7 +74,7 @@ constexpr std::string_view kRconjHelp[] = {
     "",
     "Examples:",
     "   rconj taberarenai",
-    "   rconj \"ai shimasu\"",
+    "   rconj \"ai simasu\"",
     "   rconj -a oisikunai",
     "   rconj -b tabeyasui",
     "",
