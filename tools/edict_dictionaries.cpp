@@ -1,6 +1,8 @@
 #include "edict_dictionaries.hpp"
 
 #include <algorithm>
+#include <cstdint>
+#include <iterator>
 #include <istream>
 #include <ostream>
 #include <tuple>
@@ -33,6 +35,43 @@ constexpr VerbTag kVerbTags[] = {
     {"vz", IrregularSuru},
 };
 
+// Verbs the grammar conjugates that EDICT files under a classical kind only.
+// gozaru lives on in gozaimasu, gozaimasen, gozaimasita, conjugated like the
+// -aru honorifics (kudasaru, nasaru), and its plain forms are archaic: the
+// label says so instead of EDICT's (arch), which would warn a learner off
+// gozaimasu too. Its usual kanji spelling (御座る) is kept over ご座る,
+// which EDICT lists first. kieyuku is a compound of yuku and conjugates like it.
+struct KindCorrection {
+  std::string_view key;        // romaji of the reading
+  std::string_view edictTag;   // the classical kind EDICT gives
+  std::string_view modernTag;  // the kind whose rules it follows today
+  std::int32_t attitude;
+  std::string_view label;      // replaces the label EDICT's tags would give
+  std::string_view spelling;   // EUC-JP; the written form kept when spellings merge
+};
+
+// commonUses of a spelling a correction names: more than any count.
+constexpr std::size_t kPreferredSpelling = static_cast<std::size_t>(-1);
+
+constexpr KindCorrection kKindCorrections[] = {
+    {"gozaru", "v4r", "v5aru", Honorific, "(polite forms only)", "\xB8\xE6\xBA\xC2\xA4\xEB"},
+    {"degozaru", "v4r", "v5aru", Honorific, "(polite forms only)",
+     "\xA4\xC7\xB8\xE6\xBA\xC2\xA4\xEB"},
+    {"kieyuku", "v4k", "v5k-s", Neutral, "", ""},
+};
+
+// Usage tags that make a word one a learner should not take for the everyday
+// word, most serious first: a word with several says the first.
+struct UsageMark {
+  std::string_view tag;
+  std::string_view label;
+};
+
+constexpr UsageMark kUsageMarks[] = {
+    {"vulg", "(vulgar)"}, {"X", "(vulgar)"},     {"sl", "(slang)"},     {"net-sl", "(slang)"},
+    {"joc", "(jocular)"}, {"obs", "(obsolete)"}, {"arch", "(archaic)"},
+};
+
 bool startsWith(std::string_view text, std::string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
 }
@@ -45,10 +84,44 @@ bool hasTag(const std::vector<std::string>& tags, std::string_view tag) {
   return std::find(tags.begin(), tags.end(), tag) != tags.end();
 }
 
-// The first sense carrying `tag`, whose glosses make the line's meaning.
-const EdictSense* firstSenseTagged(const EdictEntry& entry, std::string_view tag) {
+// The senses carrying `tag`: the first makes the line's meaning, the others
+// supply glosses that tell homophones apart.
+std::vector<const EdictSense*> sensesTagged(const EdictEntry& entry, std::string_view tag) {
+  std::vector<const EdictSense*> senses;
   for (const EdictSense& sense : entry.senses)
-    if (hasTag(sense.partsOfSpeech, tag)) return &sense;
+    if (hasTag(sense.partsOfSpeech, tag)) senses.push_back(&sense);
+  return senses;
+}
+
+// A noun's gloss read as a verb: "study" becomes "to study".
+std::string verbalGloss(const std::string& gloss) {
+  return startsWith(gloss, "to ") ? gloss : "to " + gloss;
+}
+
+std::vector<std::string> glossesOf(const std::vector<const EdictSense*>& senses, bool verbal) {
+  std::vector<std::string> glosses;
+  for (const EdictSense* sense : senses)
+    for (const std::string& gloss : sense->glosses)
+      glosses.push_back(verbal ? verbalGloss(gloss) : gloss);
+  return glosses;
+}
+
+// True for a verb kind the converter has no class for (classical kinds,
+// vs-c, vr, vn, v5uru, v-unspec); "vs" marks a noun taking suru.
+bool isUnservedVerbTag(std::string_view tag) {
+  return tag.size() > 1 && tag[0] == 'v' && isPartOfSpeechTag(tag) && tag != "vi" && tag != "vt" &&
+         tag != "vs" && !verbClassOfTag(tag);
+}
+
+const KindCorrection* kindCorrection(const EdictEntry& entry, const KanaConverter& converter) {
+  for (const KindCorrection& correction : kKindCorrections) {
+    bool tagged = std::any_of(entry.senses.begin(), entry.senses.end(), [&](const EdictSense& sense) {
+      return hasTag(sense.partsOfSpeech, correction.edictTag);
+    });
+    if (!tagged) continue;
+    for (const EdictForm& reading : entry.readings)
+      if (romajiKey(converter, reading.text) == correction.key) return &correction;
+  }
   return nullptr;
 }
 
@@ -108,6 +181,244 @@ std::string fieldText(std::string text) {
   return text;
 }
 
+// The glosses labelledMeaning shows: as many as fit in `width` bytes joined by
+// "; ", the first always, without its asides when it alone is too long.
+std::vector<std::string> fittingGlosses(const std::vector<std::string>& glosses, std::size_t width) {
+  std::vector<std::string> shown;
+  std::size_t size = 0;
+  for (const std::string& gloss : glosses) {
+    if (shown.empty()) {
+      shown.push_back(gloss.size() > width ? withoutAsides(gloss) : gloss);
+      size = shown.back().size();
+      continue;
+    }
+    if (size + 2 + gloss.size() > width) break;
+    shown.push_back(gloss);
+    size += 2 + gloss.size();
+  }
+  return shown;
+}
+
+// The room the glosses leave for a label and the space before it.
+std::size_t roomBeside(std::string_view label, std::size_t width) {
+  if (label.empty()) return width;
+  return width > label.size() + 1 ? width - label.size() - 1 : 0;
+}
+
+std::string meaningText(const std::vector<std::string>& shown, std::string_view label,
+                        std::size_t width) {
+  std::string text;
+  for (const std::string& gloss : shown) {
+    if (!text.empty()) text += "; ";
+    text += gloss;
+  }
+  text = fieldText(std::move(text));
+  if (label.empty()) return text;
+  if (text.size() + 1 + label.size() <= width) return text + " " + std::string(label);
+  return std::string(label) + " " + text;
+}
+
+bool contains(const std::vector<std::string>& texts, const std::string& text) {
+  return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+// What follows a line's glosses: its usage label, then its class note.
+std::string suffixOf(const DictionaryLine& line) {
+  if (line.classNote.empty()) return line.label;
+  if (line.label.empty()) return line.classNote;
+  return line.label + " " + line.classNote;
+}
+
+// The line's shown glosses with `gloss` added, dropping shown glosses from
+// the end (never the first, though it may lose its asides) until the
+// meaning fits in `width`.
+std::optional<std::vector<std::string>> showingAlso(const DictionaryLine& line,
+                                                    const std::string& gloss, std::size_t width) {
+  const std::string suffix = suffixOf(line);
+  for (std::size_t kept = line.shown.size(); kept >= 1; --kept) {
+    std::vector<std::string> shown(line.shown.begin(),
+                                   line.shown.begin() + static_cast<std::ptrdiff_t>(kept));
+    shown.push_back(gloss);
+    if (meaningText(shown, suffix, width).size() <= width) return shown;
+  }
+  std::vector<std::string> shown = {withoutAsides(line.shown.front()), gloss};
+  if (meaningText(shown, suffix, width).size() <= width) return shown;
+  return std::nullopt;
+}
+
+// How the menu tells apart two words alike but for their class.
+std::string classNoteOf(std::int16_t wordClass) {
+  if (wordClass == Itidan) return "(itidan)";
+  if (wordClass == Godan) return "(godan)";
+  return "";
+}
+
+// One key's lines as a menu shows them. `dropped` marks lines merged away.
+struct KeyLines {
+  std::vector<DictionaryLine>& lines;
+  std::vector<bool> dropped;
+  std::size_t width;
+
+  bool alike(const std::string& a, const std::string& b) const {
+    return a.compare(0, width, b, 0, width) == 0;
+  }
+
+  // True when `meaning` reads as some line's other than lines `index` and `also`.
+  bool clashesWithAnother(std::size_t index, const std::string& meaning,
+                          std::size_t also = SIZE_MAX) const {
+    for (std::size_t other = 0; other < lines.size(); ++other)
+      if (other != index && other != also && !dropped[other] && alike(lines[other].meaning, meaning))
+        return true;
+    return false;
+  }
+
+  // The first earlier line whose meaning reads as line `index`'s does.
+  std::optional<std::size_t> earlierAlike(std::size_t index) const {
+    for (std::size_t other = 0; other < index; ++other)
+      if (!dropped[other] && alike(lines[other].meaning, lines[index].meaning)) return other;
+    return std::nullopt;
+  }
+
+  // Adds to line `index` its first gloss that the `rival` line lacks, if
+  // the meaning then fits and reads differently from every other line's. A
+  // gloss both have would make the texts differ without telling the words
+  // apart.
+  bool lengthen(std::size_t index, std::size_t rival) {
+    DictionaryLine& line = lines[index];
+    for (const std::string& gloss : line.glosses) {
+      const std::string plain = withoutAsides(gloss);
+      if (contains(lines[rival].glosses, gloss) || contains(line.shown, gloss) ||
+          contains(line.shown, plain))
+        continue;
+      for (const std::string& candidate : {gloss, plain}) {
+        std::optional<std::vector<std::string>> shown = showingAlso(line, candidate, width);
+        if (!shown) continue;
+        std::string meaning = meaningText(*shown, suffixOf(line), width);
+        if (clashesWithAnother(index, meaning)) continue;
+        line.shown = std::move(*shown);
+        line.meaning = std::move(meaning);
+        return true;
+      }
+    }
+    return false;
+  }
+
+  // Lines alike but for their class say their class, when both have a note.
+  bool noteClasses(std::size_t index, std::size_t other) {
+    std::vector<DictionaryLine> noted = {lines[index], lines[other]};
+    for (DictionaryLine& line : noted) {
+      line.classNote = classNoteOf(line.wordClass);
+      if (line.classNote.empty()) return false;
+      const std::string suffix = suffixOf(line);
+      line.shown = fittingGlosses(line.shown, roomBeside(suffix, width));
+      line.meaning = meaningText(line.shown, suffix, width);
+    }
+    if (alike(noted[0].meaning, noted[1].meaning) ||
+        clashesWithAnother(index, noted[0].meaning, other) ||
+        clashesWithAnother(other, noted[1].meaning, index))
+      return false;
+    lines[index] = std::move(noted[0]);
+    lines[other] = std::move(noted[1]);
+    return true;
+  }
+
+  // Line `index` joins line `into`, which keeps the more common spelling:
+  // a (P) pair first, then the spelling more (P) headwords are written
+  // with, then the earlier in EDICT order.
+  void merge(std::size_t index, std::size_t into) {
+    DictionaryLine& kept = lines[into];
+    const DictionaryLine& other = lines[index];
+    if (std::pair{other.common, other.commonUses} > std::pair{kept.common, kept.commonUses}) {
+      kept.written = other.written;
+      kept.reading = other.reading;
+      kept.common = other.common;
+      kept.commonUses = other.commonUses;
+    }
+    dropped[index] = true;
+  }
+};
+
+bool sameWord(const DictionaryLine& a, const DictionaryLine& b) {
+  return std::tie(a.wordClass, a.attitude, a.label, a.glosses) ==
+         std::tie(b.wordClass, b.attitude, b.label, b.glosses);
+}
+
+void settleKey(KeyLines& key, HomophoneCounts& counts) {
+  std::vector<DictionaryLine>& lines = key.lines;
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    for (std::size_t j = 0; j < i; ++j) {
+      if (key.dropped[j] || !sameWord(lines[j], lines[i])) continue;
+      key.merge(i, j);
+      ++counts.merged;
+      break;
+    }
+  }
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    if (key.dropped[i]) continue;
+    // Each pass settles one earlier line that reads alike, so it ends.
+    while (std::optional<std::size_t> j = key.earlierAlike(i)) {
+      if (key.lengthen(i, *j)) {
+        ++counts.distinguished;
+        break;
+      }
+      if (key.lengthen(*j, i)) {
+        ++counts.distinguished;
+        continue;
+      }
+      if (lines[i].wordClass == lines[*j].wordClass) {
+        key.merge(i, *j);
+        ++counts.merged;
+      } else if (key.noteClasses(i, *j)) {
+        ++counts.distinguished;
+      } else {
+        ++counts.indistinct;
+      }
+      break;
+    }
+  }
+}
+
+// The bytes of the EUC-JP character that starts with `lead`: one for ASCII,
+// three for the supplementary kanji (0x8F), else two.
+std::size_t eucCharSize(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  return lead == 0x8F ? 3 : 2;
+}
+
+// Sets each line's commonUses: for every common headword, each run of
+// whole characters in it that is some line's written form counts once.
+void countCommonUses(const std::vector<std::string>& commonHeadwords,
+                     std::vector<DictionaryLine>& verbs, std::vector<DictionaryLine>& adjectives) {
+  auto spelling = [](const DictionaryLine& line) {
+    std::string_view written = line.written;
+    if (line.sourceTag == "vs") written.remove_suffix(kSuruKana.size());
+    return std::string(written);
+  };
+  std::map<std::string, std::size_t> uses;
+  std::size_t longest = 0;
+  for (const auto* lines : {&verbs, &adjectives}) {
+    for (const DictionaryLine& line : *lines) {
+      std::string written = spelling(line);
+      longest = std::max(longest, written.size());
+      uses.emplace(std::move(written), 0);
+    }
+  }
+  for (const std::string& headword : commonHeadwords) {
+    std::set<std::string_view> counted;
+    for (std::size_t start = 0; start < headword.size();
+         start += eucCharSize(static_cast<unsigned char>(headword[start]))) {
+      for (std::size_t end = start; end < headword.size() && end - start < longest;) {
+        end = std::min(headword.size(), end + eucCharSize(static_cast<unsigned char>(headword[end])));
+        std::string_view run = std::string_view(headword).substr(start, end - start);
+        auto found = uses.find(std::string(run));
+        if (found != uses.end() && counted.insert(run).second) ++found->second;
+      }
+    }
+  }
+  for (auto* lines : {&verbs, &adjectives})
+    for (DictionaryLine& line : *lines) line.commonUses = std::max(line.commonUses, uses[spelling(line)]);
+}
+
 }  // namespace
 
 std::optional<std::int16_t> verbClassOfTag(std::string_view tag) {
@@ -118,31 +429,27 @@ std::optional<std::int16_t> verbClassOfTag(std::string_view tag) {
 
 bool isTrueAdjectiveTag(std::string_view tag) { return tag == "adj-i" || tag == "adj-ix"; }
 
-std::string trimMeaning(const std::vector<std::string>& glosses, std::size_t width) {
-  std::string meaning;
-  for (const std::string& gloss : glosses) {
-    if (meaning.empty()) {
-      meaning = gloss.size() > width ? withoutAsides(gloss) : gloss;
-      continue;
-    }
-    if (meaning.size() + 2 + gloss.size() > width) break;
-    meaning += "; ";
-    meaning += gloss;
-  }
-  return fieldText(std::move(meaning));
-}
-
-std::string suruMeaning(const std::vector<std::string>& glosses, std::size_t width) {
-  std::vector<std::string> verbal;
-  for (const std::string& gloss : glosses)
-    verbal.push_back(startsWith(gloss, "to ") ? gloss : "to " + gloss);
-  return trimMeaning(verbal, width);
+std::string labelledMeaning(const std::vector<std::string>& glosses, std::string_view label,
+                            std::size_t width) {
+  return meaningText(fittingGlosses(glosses, roomBeside(label, width)), label, width);
 }
 
 std::int32_t attitudeOf(const EdictSense& sense) {
   if (hasTag(sense.tags, "hon")) return Honorific;
   if (hasTag(sense.tags, "hum")) return Humble;
   return Neutral;
+}
+
+std::string usageLabel(const std::vector<const EdictSense*>& senses) {
+  auto marked = [](const EdictSense* sense) {
+    return std::any_of(std::begin(kUsageMarks), std::end(kUsageMarks),
+                       [&](const UsageMark& mark) { return hasTag(sense->tags, mark.tag); });
+  };
+  if (senses.empty() || !std::all_of(senses.begin(), senses.end(), marked)) return "";
+  for (const UsageMark& mark : kUsageMarks)
+    for (const EdictSense* sense : senses)
+      if (hasTag(sense->tags, mark.tag)) return std::string(mark.label);
+  return "";
 }
 
 std::optional<std::string> romajiKey(const KanaConverter& converter, std::string_view reading) {
@@ -167,42 +474,66 @@ std::optional<std::string> romajiKey(const KanaConverter& converter, std::string
 
 void addEntryLines(const EdictEntry& entry, const KanaConverter& converter,
                    ConvertedDictionaries& out) {
-  auto verbTags = tagsInOrder(entry, [](std::string_view tag) {
-    return verbClassOfTag(tag).has_value() || tag == "vs";
+  const KindCorrection* correction = kindCorrection(entry, converter);
+  auto corrected = [correction](std::string_view tag) {
+    return correction && tag == correction->edictTag ? correction->modernTag : tag;
+  };
+  auto verbTags = tagsInOrder(entry, [&](std::string_view tag) {
+    return verbClassOfTag(corrected(tag)).has_value() || tag == "vs";
   });
   auto adjectiveTags = tagsInOrder(entry, isTrueAdjectiveTag);
+  if (verbTags.empty()) {
+    auto unserved = tagsInOrder(entry, isUnservedVerbTag);
+    if (!unserved.empty()) ++out.stats.unservedVerbs;
+    for (const std::string& tag : unserved) ++out.stats.unservedKinds[tag];
+  }
   if (verbTags.empty() && adjectiveTags.empty()) return;
+
+  // What a line of `tag` says: its senses' glosses, the first sense's as its
+  // meaning, with the label that warns of an unusual word.
+  auto describe = [&](DictionaryLine& line, const std::string& tag, bool verbal) {
+    std::vector<const EdictSense*> senses = sensesTagged(entry, tag);
+    line.label = usageLabel(senses);
+    line.glosses = glossesOf(senses, verbal);
+    line.attitude = attitudeOf(*senses.front());
+    if (correction && tag == correction->edictTag) {
+      line.label = std::string(correction->label);
+      line.attitude = correction->attitude;
+      if (line.written == correction->spelling) line.commonUses = kPreferredSpelling;
+      ++out.stats.corrected;
+    }
+    const std::vector<std::string> first = glossesOf({senses.front()}, verbal);
+    line.shown = fittingGlosses(first, roomBeside(line.label, kMeaningWidth));
+    line.meaning = labelledMeaning(first, line.label);
+  };
 
   auto addPair = [&](const EdictForm& written, const EdictForm& reading) {
     bool common = isCommonPair(entry, written, reading);
     for (const std::string& tag : verbTags) {
-      const EdictSense& sense = *firstSenseTagged(entry, tag);
       DictionaryLine line;
       line.written = fieldText(written.text);
       line.reading = fieldText(reading.text);
-      line.attitude = attitudeOf(sense);
       line.common = common;
-      line.sourceTag = tag;
+      line.sourceTag = corrected(tag);
+      describe(line, tag, tag == "vs");
       if (tag == "vs") {
         line.written += kSuruKana;
         line.reading += kSuruKana;
         line.wordClass = SuruAux;
-        line.meaning = suruMeaning(sense.glosses);
       } else {
-        line.wordClass = *verbClassOfTag(tag);
-        line.meaning = trimMeaning(sense.glosses);
+        line.wordClass = *verbClassOfTag(corrected(tag));
       }
       appendLine(std::move(line), false, converter, out.verbs, out.stats);
     }
     for (const std::string& tag : adjectiveTags) {
-      const EdictSense& sense = *firstSenseTagged(entry, tag);
       DictionaryLine line;
       line.written = fieldText(written.text);
       line.reading = fieldText(reading.text);
       line.wordClass = TrueAdjective;
-      line.meaning = trimMeaning(sense.glosses);
       line.common = common;
       line.sourceTag = tag;
+      describe(line, tag, false);
+      line.attitude = Neutral;
       appendLine(std::move(line), true, converter, out.adjectives, out.stats);
     }
   };
@@ -233,32 +564,34 @@ void addEntryLines(const EdictEntry& entry, const KanaConverter& converter,
   }
 }
 
-std::size_t orderHomophones(std::vector<DictionaryLine>& lines) {
+HomophoneCounts orderHomophones(std::vector<DictionaryLine>& lines, std::size_t menuWidth) {
   std::stable_sort(lines.begin(), lines.end(), [](const DictionaryLine& a, const DictionaryLine& b) {
-    return std::tie(a.key, b.common) < std::tie(b.key, a.common);
+    const bool aMarked = !a.label.empty();
+    const bool bMarked = !b.label.empty();
+    return std::tie(a.key, aMarked, b.common) < std::tie(b.key, bMarked, a.common);
   });
-  auto same = [](const DictionaryLine& a, const DictionaryLine& b) {
-    return std::tie(a.key, a.written, a.reading, a.wordClass, a.attitude, a.meaning) ==
-           std::tie(b.key, b.written, b.reading, b.wordClass, b.attitude, b.meaning);
-  };
-  // Repeats of one key sit together after sorting, but not always next to
-  // each other, so each line is compared with the earlier lines of its key.
+  HomophoneCounts counts;
   std::vector<DictionaryLine> kept;
   kept.reserve(lines.size());
-  std::size_t keyStart = 0;
-  for (DictionaryLine& line : lines) {
-    if (keyStart < kept.size() && kept[keyStart].key != line.key) keyStart = kept.size();
-    bool repeat = std::any_of(kept.begin() + static_cast<std::ptrdiff_t>(keyStart), kept.end(),
-                              [&](const DictionaryLine& earlier) { return same(earlier, line); });
-    if (!repeat) kept.push_back(std::move(line));
+  for (auto start = lines.begin(); start != lines.end();) {
+    auto end = std::find_if(start, lines.end(),
+                            [&](const DictionaryLine& line) { return line.key != start->key; });
+    std::vector<DictionaryLine> sameKey(std::make_move_iterator(start), std::make_move_iterator(end));
+    KeyLines key{sameKey, std::vector<bool>(sameKey.size(), false), menuWidth};
+    settleKey(key, counts);
+    for (std::size_t i = 0; i < sameKey.size(); ++i)
+      if (!key.dropped[i]) kept.push_back(std::move(sameKey[i]));
+    start = end;
   }
-  std::size_t dropped = lines.size() - kept.size();
   lines = std::move(kept);
-  return dropped;
+  return counts;
 }
 
 ConvertedDictionaries convertEdict(std::istream& edict, const KanaConverter& converter) {
   ConvertedDictionaries out;
+  // The written forms EDICT marks (P): of spellings that merge, the one kept
+  // is the one more of them are written with.
+  std::vector<std::string> commonHeadwords;
   std::string text;
   while (std::getline(edict, text)) {
     ++out.stats.linesRead;
@@ -266,8 +599,22 @@ ConvertedDictionaries convertEdict(std::istream& edict, const KanaConverter& con
     if (!entry) continue;
     ++out.stats.entriesParsed;
     addEntryLines(*entry, converter, out);
+    for (auto [written, reading] : writtenReadingPairs(*entry))
+      if (isCommonPair(*entry, *written, *reading)) commonHeadwords.push_back(fieldText(written->text));
   }
-  out.stats.duplicates = orderHomophones(out.verbs) + orderHomophones(out.adjectives);
+  countCommonUses(commonHeadwords, out.verbs, out.adjectives);
+  for (auto [lines, width] : {std::pair{&out.verbs, kMeaningWidth},
+                              std::pair{&out.adjectives, kAdjectiveMenuWidth}}) {
+    HomophoneCounts counts = orderHomophones(*lines, width);
+    out.stats.merged += counts.merged;
+    out.stats.distinguished += counts.distinguished;
+    out.stats.indistinct += counts.indistinct;
+    for (std::size_t i = 0; i < lines->size(); ++i) {
+      if (!(*lines)[i].label.empty()) ++out.stats.marked;
+      if (i == 0 || (*lines)[i - 1].key != (*lines)[i].key)
+        ++(lines == &out.verbs ? out.stats.verbKeys : out.stats.adjectiveKeys);
+    }
+  }
   for (const DictionaryLine& line : out.verbs) {
     ++out.stats.verbsByClass[line.wordClass];
     if (line.sourceTag == "vs") ++out.stats.suruNouns;
