@@ -14,6 +14,8 @@ namespace {
 
 // EUC-JP kana appended to a noun that takes suru.
 constexpr std::string_view kSuruKana = "\xA4\xB9\xA4\xEB";
+// The ending of the -zuru verbs (kanzuru).
+constexpr std::string_view kZuruKana = "\xA4\xBA\xA4\xEB";
 constexpr std::string_view kSmallTsu = "\xA4\xC3";
 constexpr std::string_view kSmallTsuKatakana = "\xA5\xC3";
 
@@ -39,25 +41,19 @@ constexpr VerbTag kVerbTags[] = {
 // gozaru lives on in gozaimasu, gozaimasen, gozaimasita, conjugated like the
 // -aru honorifics (kudasaru, nasaru), and its plain forms are archaic: the
 // label says so instead of EDICT's (arch), which would warn a learner off
-// gozaimasu too. Its usual kanji spelling (御座る) is kept over ご座る,
-// which EDICT lists first. kieyuku is a compound of yuku and conjugates like it.
+// gozaimasu too. kieyuku is a compound of yuku and conjugates like it.
 struct KindCorrection {
   std::string_view key;        // romaji of the reading
   std::string_view edictTag;   // the classical kind EDICT gives
   std::string_view modernTag;  // the kind whose rules it follows today
   std::int32_t attitude;
-  std::string_view label;      // replaces the label EDICT's tags would give
-  std::string_view spelling;   // EUC-JP; the written form kept when spellings merge
+  std::string_view label;  // replaces the label EDICT's tags would give
 };
 
-// commonUses of a spelling a correction names: more than any count.
-constexpr std::size_t kPreferredSpelling = static_cast<std::size_t>(-1);
-
 constexpr KindCorrection kKindCorrections[] = {
-    {"gozaru", "v4r", "v5aru", Honorific, "(polite forms only)", "\xB8\xE6\xBA\xC2\xA4\xEB"},
-    {"degozaru", "v4r", "v5aru", Honorific, "(polite forms only)",
-     "\xA4\xC7\xB8\xE6\xBA\xC2\xA4\xEB"},
-    {"kieyuku", "v4k", "v5k-s", Neutral, "", ""},
+    {"gozaru", "v4r", "v5aru", Honorific, "(polite forms only)"},
+    {"degozaru", "v4r", "v5aru", Honorific, "(polite forms only)"},
+    {"kieyuku", "v4k", "v5k-s", Neutral, ""},
 };
 
 // Usage tags that make a word one a learner should not take for the everyday
@@ -246,6 +242,35 @@ std::optional<std::vector<std::string>> showingAlso(const DictionaryLine& line,
   return std::nullopt;
 }
 
+// The bytes of the EUC-JP character that starts with `lead`: one for ASCII,
+// three for the supplementary kanji (0x8F), else two.
+std::size_t eucCharSize(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  return lead == 0x8F ? 3 : 2;
+}
+
+// True for the lead byte of a kanji: JIS rows 16 and up, and the
+// supplementary kanji.
+bool isKanjiLead(unsigned char lead) { return lead >= 0xB0 || lead == 0x8F; }
+
+// The kanji of a text, one per string.
+std::vector<std::string_view> kanjiOf(std::string_view text) {
+  std::vector<std::string_view> kanji;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t size = eucCharSize(lead);
+    if (isKanjiLead(lead)) kanji.push_back(text.substr(i, size));
+    i += size;
+  }
+  return kanji;
+}
+
+bool hasKatakana(std::string_view text) {
+  for (std::size_t i = 0; i < text.size(); i += eucCharSize(static_cast<unsigned char>(text[i])))
+    if (static_cast<unsigned char>(text[i]) == 0xA5) return true;
+  return false;
+}
+
 // How the menu tells apart two words alike but for their class.
 std::string classNoteOf(std::int16_t wordClass) {
   if (wordClass == Itidan) return "(itidan)";
@@ -322,25 +347,32 @@ struct KeyLines {
     return true;
   }
 
-  // Line `index` joins line `into`, which keeps the more common spelling:
-  // a (P) pair first, then the spelling more (P) headwords are written
-  // with, then the earlier in EDICT order.
+  // Line `index` joins line `into`, an earlier line, keeping the spelling
+  // the order of the key prefers; but a katakana rendering of a word (スゴイ)
+  // gives way to a kanji spelling (凄い), however marked.
   void merge(std::size_t index, std::size_t into) {
     DictionaryLine& kept = lines[into];
     const DictionaryLine& other = lines[index];
-    if (std::pair{other.common, other.commonUses} > std::pair{kept.common, kept.commonUses}) {
+    if (kept.katakana && !kanjiOf(other.written).empty()) {
       kept.written = other.written;
       kept.reading = other.reading;
-      kept.common = other.common;
-      kept.commonUses = other.commonUses;
+      kept.katakana = false;
     }
     dropped[index] = true;
   }
 };
 
+bool sameKind(const DictionaryLine& a, const DictionaryLine& b) {
+  return std::tie(a.wordClass, a.attitude, a.label) == std::tie(b.wordClass, b.attitude, b.label);
+}
+
 bool sameWord(const DictionaryLine& a, const DictionaryLine& b) {
-  return std::tie(a.wordClass, a.attitude, a.label, a.glosses) ==
-         std::tie(b.wordClass, b.attitude, b.label, b.glosses);
+  return sameKind(a, b) && a.glosses == b.glosses;
+}
+
+bool containsAll(const std::vector<std::string>& texts, const std::vector<std::string>& some) {
+  return std::all_of(some.begin(), some.end(),
+                     [&](const std::string& text) { return contains(texts, text); });
 }
 
 void settleKey(KeyLines& key, HomophoneCounts& counts) {
@@ -361,6 +393,13 @@ void settleKey(KeyLines& key, HomophoneCounts& counts) {
         ++counts.distinguished;
         break;
       }
+      // A spelling EDICT gives some senses of a word only (云う of 言う)
+      // is that word.
+      if (sameKind(lines[i], lines[*j]) && containsAll(lines[*j].glosses, lines[i].glosses)) {
+        key.merge(i, *j);
+        ++counts.merged;
+        break;
+      }
       if (key.lengthen(*j, i)) {
         ++counts.distinguished;
         continue;
@@ -378,31 +417,152 @@ void settleKey(KeyLines& key, HomophoneCounts& counts) {
   }
 }
 
-// The bytes of the EUC-JP character that starts with `lead`: one for ASCII,
-// three for the supplementary kanji (0x8F), else two.
-std::size_t eucCharSize(unsigned char lead) {
-  if (lead < 0x80) return 1;
-  return lead == 0x8F ? 3 : 2;
+// The stem of a word as compounds write it: the continuative of a godan
+// verb (書き of 書く), an itidan verb or adjective without its ending
+// (着 of 着る, 暑 of 暑い), the noun of a suru verb. Empty for a word
+// written without kanji, whose kana would match everywhere.
+std::string stemOf(const DictionaryLine& line, const KanaConverter& converter) {
+  std::string_view written = line.written;
+  if (kanjiOf(written).empty()) return "";
+  for (std::string_view suffix : {kSuruKana, kZuruKana})
+    if ((line.wordClass == SuruAux || line.wordClass == IrregularSuru) && endsWith(written, suffix))
+      return std::string(written.substr(0, written.size() - suffix.size()));
+  if (written.size() < 2 || static_cast<unsigned char>(written[written.size() - 2]) != 0xA4)
+    return std::string(written);  // no kana ending
+  const std::string_view body = written.substr(0, written.size() - 2);
+  if (line.wordClass == TrueAdjective || line.wordClass == Itidan ||
+      line.wordClass == IrregularItidan || line.wordClass == Irregular)
+    return std::string(body);
+  std::string ending = converter.toRomaji(written.substr(written.size() - 2));
+  if (ending.empty() || ending.back() != 'u') return std::string(written);
+  ending.back() = 'i';
+  return std::string(body) + converter.toKana(ending);
 }
 
-// Sets each line's commonUses: for every common headword, each run of
-// whole characters in it that is some line's written form counts once.
-void countCommonUses(const std::vector<std::string>& commonHeadwords,
-                     std::vector<DictionaryLine>& verbs, std::vector<DictionaryLine>& adjectives) {
-  auto spelling = [](const DictionaryLine& line) {
-    std::string_view written = line.written;
-    if (line.sourceTag == "vs") written.remove_suffix(kSuruKana.size());
-    return std::string(written);
-  };
-  std::map<std::string, std::size_t> uses;
+// A kanji found in fewer (P) headwords than this is one a reader rarely
+// meets outside the word itself (掻 of 掻き消す, 齧 of 齧る).
+constexpr std::size_t kCommonKanjiUses = 8;
+
+// The everyday spellings of the keys a first- and second-year learner looks
+// up most, in the order a teacher would give them: our own list, since this
+// EDICT marks most of them (P) and lists them in character-code order. A
+// spelling listed first is also the one kept when spellings of one word merge
+// (言う over 云う, 聞く over 聴く).
+struct EverydaySpelling {
+  std::string_view key;
+  std::string_view spellings;  // EUC-JP, most everyday first, separated by spaces
+};
+
+constexpr EverydaySpelling kEverydaySpellings[] = {
+    // 開ける 空ける 明ける
+    {"akeru", "\xB3\xAB\xA4\xB1\xA4\xEB \xB6\xF5\xA4\xB1\xA4\xEB \xCC\xC0\xA4\xB1\xA4\xEB"},
+    // 開く 空く
+    {"aku", "\xB3\xAB\xA4\xAF \xB6\xF5\xA4\xAF"},
+    // 表す 現す 著す
+    {"arawasu", "\xC9\xBD\xA4\xB9 \xB8\xBD\xA4\xB9 \xC3\xF8\xA4\xB9"},
+    // 暖かい 温かい
+    {"atatakai", "\xC3\xC8\xA4\xAB\xA4\xA4 \xB2\xB9\xA4\xAB\xA4\xA4"},
+    // 暑い 熱い 厚い
+    {"atui", "\xBD\xEB\xA4\xA4 \xC7\xAE\xA4\xA4 \xB8\xFC\xA4\xA4"},
+    // 会う 合う
+    {"au", "\xB2\xF1\xA4\xA6 \xB9\xE7\xA4\xA6"},
+    // 謝る 誤る
+    {"ayamaru", "\xBC\xD5\xA4\xEB \xB8\xED\xA4\xEB"},
+    // で御座る
+    {"degozaru", "\xA4\xC7\xB8\xE6\xBA\xC2\xA4\xEB"},
+    // 御座る
+    {"gozaru", "\xB8\xE6\xBA\xC2\xA4\xEB"},
+    // 履く 吐く 掃く
+    {"haku", "\xCD\xFA\xA4\xAF \xC5\xC7\xA4\xAF \xC1\xDD\xA4\xAF"},
+    // 早い 速い
+    {"hayai", "\xC1\xE1\xA4\xA4 \xC2\xAE\xA4\xA4"},
+    // 減る 経る
+    {"heru", "\xB8\xBA\xA4\xEB \xB7\xD0\xA4\xEB"},
+    // 引く 弾く
+    {"hiku", "\xB0\xFA\xA4\xAF \xC3\xC6\xA4\xAF"},
+    // 掘る 彫る
+    {"horu", "\xB7\xA1\xA4\xEB \xC4\xA6\xA4\xEB"},
+    // 降る 振る
+    {"huru", "\xB9\xDF\xA4\xEB \xBF\xB6\xA4\xEB"},
+    // 居る 要る 入る
+    {"iru", "\xB5\xEF\xA4\xEB \xCD\xD7\xA4\xEB \xC6\xFE\xA4\xEB"},
+    // 言う
+    {"iu", "\xB8\xC0\xA4\xA6"},
+    // 帰る 変える 返る 替える
+    {"kaeru",
+     "\xB5\xA2\xA4\xEB \xCA\xD1\xA4\xA8\xA4\xEB \xCA\xD6\xA4\xEB \xC2\xD8\xA4\xA8\xA4\xEB"},
+    // 返す 帰す
+    {"kaesu", "\xCA\xD6\xA4\xB9 \xB5\xA2\xA4\xB9"},
+    // 書く 描く 掻く
+    {"kaku", "\xBD\xF1\xA4\xAF \xC9\xC1\xA4\xAF \xC1\xDF\xA4\xAF"},
+    // 噛む
+    {"kamu", "\xB3\xFA\xA4\xE0"},
+    // 固い 硬い 堅い
+    {"katai", "\xB8\xC7\xA4\xA4 \xB9\xC5\xA4\xA4 \xB7\xF8\xA4\xA4"},
+    // 買う 飼う
+    {"kau", "\xC7\xE3\xA4\xA6 \xBB\xF4\xA4\xA6"},
+    // 変わる 代わる
+    {"kawaru", "\xCA\xD1\xA4\xEF\xA4\xEB \xC2\xE5\xA4\xEF\xA4\xEB"},
+    // 聞く 効く
+    {"kiku", "\xCA\xB9\xA4\xAF \xB8\xFA\xA4\xAF"},
+    // 切る 着る
+    {"kiru", "\xC0\xDA\xA4\xEB \xC3\xE5\xA4\xEB"},
+    // 呉れる 暮れる
+    {"kureru", "\xB8\xE2\xA4\xEC\xA4\xEB \xCA\xEB\xA4\xEC\xA4\xEB"},
+    // 丸い
+    {"marui", "\xB4\xDD\xA4\xA4"},
+    // 泣く 鳴く
+    {"naku", "\xB5\xE3\xA4\xAF \xCC\xC4\xA4\xAF"},
+    // 憎い
+    {"nikui", "\xC1\xFE\xA4\xA4"},
+    // 降りる 下りる
+    {"oriru", "\xB9\xDF\xA4\xEA\xA4\xEB \xB2\xBC\xA4\xEA\xA4\xEB"},
+    // 咲く 裂く 割く
+    {"saku", "\xBA\xE9\xA4\xAF \xCE\xF6\xA4\xAF \xB3\xE4\xA4\xAF"},
+    // 閉まる 締まる
+    {"simaru", "\xCA\xC4\xA4\xDE\xA4\xEB \xC4\xF9\xA4\xDE\xA4\xEB"},
+    // 閉める 締める
+    {"simeru", "\xCA\xC4\xA4\xE1\xA4\xEB \xC4\xF9\xA4\xE1\xA4\xEB"},
+    // 染める
+    {"someru", "\xC0\xF7\xA4\xE1\xA4\xEB"},
+    // 住む 済む
+    {"sumu", "\xBD\xBB\xA4\xE0 \xBA\xD1\xA4\xE0"},
+    // 進める 勧める
+    {"susumeru", "\xBF\xCA\xA4\xE1\xA4\xEB \xB4\xAB\xA4\xE1\xA4\xEB"},
+    // 立つ 経つ 建つ
+    {"tatu", "\xCE\xA9\xA4\xC4 \xB7\xD0\xA4\xC4 \xB7\xFA\xA4\xC4"},
+    // 止まる 泊まる
+    {"tomaru", "\xBB\xDF\xA4\xDE\xA4\xEB \xC7\xF1\xA4\xDE\xA4\xEB"},
+    // 取る 撮る 捕る
+    {"toru", "\xBC\xE8\xA4\xEB \xBB\xA3\xA4\xEB \xCA\xE1\xA4\xEB"},
+    // 使える 仕える
+    {"tukaeru", "\xBB\xC8\xA4\xA8\xA4\xEB \xBB\xC5\xA4\xA8\xA4\xEB"},
+    // 付ける 点ける
+    {"tukeru", "\xC9\xD5\xA4\xB1\xA4\xEB \xC5\xC0\xA4\xB1\xA4\xEB"},
+    // 着く 付く 点く
+    {"tuku", "\xC3\xE5\xA4\xAF \xC9\xD5\xA4\xAF \xC5\xC0\xA4\xAF"},
+    // 止む 病む
+    {"yamu", "\xBB\xDF\xA4\xE0 \xC9\xC2\xA4\xE0"},
+    // 言う
+    {"yuu", "\xB8\xC0\xA4\xA6"},
+};
+
+}  // namespace
+
+void rankSpellings(const std::vector<std::string>& commonHeadwords, const KanaConverter& converter,
+                   std::vector<DictionaryLine>& lines) {
+  std::map<std::string, std::size_t> stemUses;
   std::size_t longest = 0;
-  for (const auto* lines : {&verbs, &adjectives}) {
-    for (const DictionaryLine& line : *lines) {
-      std::string written = spelling(line);
-      longest = std::max(longest, written.size());
-      uses.emplace(std::move(written), 0);
-    }
+  std::vector<std::string> stems;
+  stems.reserve(lines.size());
+  for (const DictionaryLine& line : lines) {
+    stems.push_back(stemOf(line, converter));
+    longest = std::max(longest, stems.back().size());
+    if (!stems.back().empty()) stemUses.emplace(stems.back(), 0);
   }
+  // Each run of whole characters of a headword that is some stem counts
+  // once, and so does each of its kanji.
+  std::map<std::string, std::size_t, std::less<>> kanjiUses;
   for (const std::string& headword : commonHeadwords) {
     std::set<std::string_view> counted;
     for (std::size_t start = 0; start < headword.size();
@@ -410,16 +570,50 @@ void countCommonUses(const std::vector<std::string>& commonHeadwords,
       for (std::size_t end = start; end < headword.size() && end - start < longest;) {
         end = std::min(headword.size(), end + eucCharSize(static_cast<unsigned char>(headword[end])));
         std::string_view run = std::string_view(headword).substr(start, end - start);
-        auto found = uses.find(std::string(run));
-        if (found != uses.end() && counted.insert(run).second) ++found->second;
+        auto found = stemUses.find(std::string(run));
+        if (found != stemUses.end() && counted.insert(run).second) ++found->second;
       }
     }
+    std::vector<std::string_view> kanji = kanjiOf(headword);
+    std::sort(kanji.begin(), kanji.end());
+    kanji.erase(std::unique(kanji.begin(), kanji.end()), kanji.end());
+    for (std::string_view k : kanji) ++kanjiUses[std::string(k)];
   }
-  for (auto* lines : {&verbs, &adjectives})
-    for (DictionaryLine& line : *lines) line.commonUses = std::max(line.commonUses, uses[spelling(line)]);
+  std::map<std::string_view, std::set<std::string_view>> commonKeysOf;
+  for (const DictionaryLine& line : lines)
+    if (line.common) commonKeysOf[line.written].insert(line.key);
+  std::map<std::string_view, std::vector<std::string_view>> everyday;
+  for (const EverydaySpelling& listed : kEverydaySpellings) {
+    for (std::string_view rest = listed.spellings; !rest.empty();) {
+      const std::size_t space = std::min(rest.find(' '), rest.size());
+      everyday[listed.key].push_back(rest.substr(0, space));
+      rest.remove_prefix(std::min(space + 1, rest.size()));
+    }
+  }
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    DictionaryLine& line = lines[i];
+    if (!stems[i].empty()) line.stemUses = stemUses[stems[i]];
+    line.kanjiUses = 0;
+    line.commonKanji = 0;
+    auto claimed = commonKeysOf.find(line.written);
+    line.readsAsAnother = !line.common && claimed != commonKeysOf.end() &&
+                          (claimed->second.size() > 1 || !claimed->second.count(line.key));
+    line.katakana = hasKatakana(line.written);
+    bool first = true;
+    for (std::string_view k : kanjiOf(line.written)) {
+      auto found = kanjiUses.find(k);
+      const std::size_t uses = found == kanjiUses.end() ? 0 : found->second;
+      line.kanjiUses = first ? uses : std::min(line.kanjiUses, uses);
+      line.commonKanji += uses >= kCommonKanjiUses ? 1 : -1;
+      first = false;
+    }
+    auto listed = everyday.find(line.key);
+    if (listed == everyday.end()) continue;
+    auto place = std::find(listed->second.begin(), listed->second.end(), line.written);
+    if (place != listed->second.end())
+      line.everydayRank = static_cast<std::size_t>(place - listed->second.begin());
+  }
 }
-
-}  // namespace
 
 std::optional<std::int16_t> verbClassOfTag(std::string_view tag) {
   for (const VerbTag& known : kVerbTags)
@@ -499,7 +693,6 @@ void addEntryLines(const EdictEntry& entry, const KanaConverter& converter,
     if (correction && tag == correction->edictTag) {
       line.label = std::string(correction->label);
       line.attitude = correction->attitude;
-      if (line.written == correction->spelling) line.commonUses = kPreferredSpelling;
       ++out.stats.corrected;
     }
     const std::vector<std::string> first = glossesOf({senses.front()}, verbal);
@@ -564,12 +757,23 @@ void addEntryLines(const EdictEntry& entry, const KanaConverter& converter,
   }
 }
 
+namespace {
+
+// The order of a key's lines, as orderHomophones describes it: for the
+// fields where more comes first, b's is compared to a's.
+bool precedes(const DictionaryLine& a, const DictionaryLine& b) {
+  auto rank = [](const DictionaryLine& x, const DictionaryLine& y) {
+    return std::make_tuple(std::string_view(x.key), !x.label.empty(), x.everydayRank, y.common,
+                           x.readsAsAnother, y.commonKanji, y.stemUses, y.kanjiUses,
+                           y.written.size());
+  };
+  return rank(a, b) < rank(b, a);
+}
+
+}  // namespace
+
 HomophoneCounts orderHomophones(std::vector<DictionaryLine>& lines, std::size_t menuWidth) {
-  std::stable_sort(lines.begin(), lines.end(), [](const DictionaryLine& a, const DictionaryLine& b) {
-    const bool aMarked = !a.label.empty();
-    const bool bMarked = !b.label.empty();
-    return std::tie(a.key, aMarked, b.common) < std::tie(b.key, bMarked, a.common);
-  });
+  std::stable_sort(lines.begin(), lines.end(), precedes);
   HomophoneCounts counts;
   std::vector<DictionaryLine> kept;
   kept.reserve(lines.size());
@@ -602,7 +806,8 @@ ConvertedDictionaries convertEdict(std::istream& edict, const KanaConverter& con
     for (auto [written, reading] : writtenReadingPairs(*entry))
       if (isCommonPair(*entry, *written, *reading)) commonHeadwords.push_back(fieldText(written->text));
   }
-  countCommonUses(commonHeadwords, out.verbs, out.adjectives);
+  rankSpellings(commonHeadwords, converter, out.verbs);
+  rankSpellings(commonHeadwords, converter, out.adjectives);
   for (auto [lines, width] : {std::pair{&out.verbs, kMeaningWidth},
                               std::pair{&out.adjectives, kAdjectiveMenuWidth}}) {
     HomophoneCounts counts = orderHomophones(*lines, width);

@@ -61,9 +61,25 @@ struct DictionaryLine {
   std::string classNote;  ///< "(itidan)" or "(godan)" after the label, for words alike but for it
   std::vector<std::string> glosses;  ///< every gloss of the senses the line stands for
   std::vector<std::string> shown;    ///< the glosses the meaning shows
-  /// How many headwords EDICT marks (P) are written with this line's written
-  /// form: the form itself under any reading, and the compounds holding it.
-  std::size_t commonUses = 0;
+  // What orders homophones and picks the spelling a merge keeps (set by
+  // rankSpellings):
+  /// Place among the everyday spellings we list for the key, or
+  /// kNotEveryday.
+  std::size_t everydayRank = kNotEveryday;
+  /// Not (P) itself but written like a (P) word of another reading, which
+  /// a reader takes it for (進む read すさむ, 戻る read もとる).
+  bool readsAsAnother = false;
+  /// Written with katakana, which renders a word of other spellings for
+  /// emphasis or slang (スゴイ of 凄い).
+  bool katakana = false;
+  /// Kanji of the written form found in many (P) headwords, less those
+  /// found in few: 言い過ぎる over 言いすぎる, かき消す over 掻き消す.
+  int commonKanji = 0;
+  /// (P) headwords holding the word's stem as compounds write it (書き of
+  /// 書く in 書き方, 暑 of 暑い), and holding its rarest kanji.
+  std::size_t stemUses = 0;
+  std::size_t kanjiUses = 0;
+  static constexpr std::size_t kNotEveryday = SIZE_MAX;
 };
 
 /// The verb classification lists the dictionary settles, as sorted sets of
@@ -118,15 +134,26 @@ struct HomophoneCounts {
   std::size_t indistinct = 0;     ///< pairs left alike: different classes, nothing to add
 };
 
-/// Orders lines by key; among equal keys unlabelled words first, common
-/// words first, EDICT order otherwise. Then, key by key: a line with the
-/// class, attitude, label and glosses of an earlier line is merged into it,
-/// keeping the most common spelling; where two meanings still read the same
-/// within `menuWidth` columns, one of them takes a further gloss that tells
-/// it apart; failing that, lines of one class are merged and an itidan and
-/// a godan line say their class.
+/// Orders lines by key; among equal keys unlabelled words first, then the
+/// everyday spellings we list, then (P) lines, then spellings another
+/// word's reading does not claim, more common kanji, more stem and kanji
+/// uses, longer spellings (fuller okurigana), EDICT order. Then, key by
+/// key: a line with the class, attitude, label and glosses of an earlier
+/// line is merged into it, keeping the spelling that order prefers (but a
+/// katakana rendering yields to a kanji spelling); where two meanings still
+/// read the same within `menuWidth` columns, the later takes a further
+/// gloss that tells it apart, or is merged when all its glosses are the
+/// earlier one's (a spelling used for some senses only), or the earlier
+/// takes a further gloss; failing that, lines of one class are merged and
+/// an itidan and a godan line say their class.
 HomophoneCounts orderHomophones(std::vector<DictionaryLine>& lines,
                                 std::size_t menuWidth = kMeaningWidth);
+
+/// Sets the lines' ranking fields (everydayRank to kanjiUses) from our list
+/// of everyday spellings, the written forms EDICT marks (P) and the lines
+/// themselves.
+void rankSpellings(const std::vector<std::string>& commonHeadwords, const KanaConverter& converter,
+                   std::vector<DictionaryLine>& lines);
 
 /// Reads a whole EDICT file (EUC-JP) and returns both dictionaries ordered.
 ConvertedDictionaries convertEdict(std::istream& edict, const KanaConverter& converter);

@@ -158,6 +158,34 @@ TEST(BundledWords, EveryMenuTellsItsEntriesApartEverydayWordsFirst) {
   }
 }
 
+// EDICT marks most homophones (P), so this checks the converter's own order:
+// the word a learner means by a reading comes first in its menu.
+TEST(BundledWords, HomophoneMenusOfferTheEverydayWordFirst) {
+  const ConjugationEngine& e = bundled();
+  const Dictionary& verbs = e.verbDictionary;
+  const Dictionary& adjectives = e.adjectiveDictionary;
+  struct Case {
+    const Dictionary& dictionary;
+    const char* key;
+    const char* meaning;  // how the first entry's meaning begins
+  };
+  const Case cases[] = {
+      {verbs, "kaku", "to write"},       {verbs, "kaeru", "to return; to come home"},
+      {verbs, "kiru", "to cut"},         {verbs, "iu", "to say; to utter"},
+      {verbs, "kau", "to buy"},          {verbs, "au", "to meet"},
+      {verbs, "toru", "to take"},        {verbs, "kiku", "to hear"},
+      {verbs, "aku", "to open"},         {verbs, "tomaru", "to stop"},
+      {verbs, "kawaru", "to change"},    {adjectives, "hayai", "fast"},
+      {adjectives, "atui", "hot; warm"}, {adjectives, "katai", "hard"},
+  };
+  for (const Case& c : cases) {
+    std::vector<DictionaryEntry> found;
+    ASSERT_TRUE(c.dictionary.lookup(c.key, found)) << c.key;
+    EXPECT_EQ(found[0].meaning.rfind(c.meaning, 0), 0u)
+        << c.key << " opens with \"" << found[0].meaning << "\"";
+  }
+}
+
 TEST(BundledWords, GozaruIsTheHonorificIrregularGodanThatGivesGozaimasu) {
   const ConjugationEngine& e = bundled();
   std::vector<DictionaryEntry> found;
