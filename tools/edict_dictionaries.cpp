@@ -439,6 +439,28 @@ std::string stemOf(const DictionaryLine& line, const KanaConverter& converter) {
   return std::string(body) + converter.toKana(ending);
 }
 
+// True for a compound adjective written with the kanji of an ending that is
+// usually kana: 揺るぎ無い (yurugi-nai), 見難い and 聞き悪い (-nikui),
+// 言い難い (-gatai), 見辛い (-zurai).
+bool hasKanjiEnding(const DictionaryLine& line) {
+  struct Ending {
+    std::string_view reading;
+    std::string_view written;
+  };
+  static constexpr Ending kEndings[] = {
+      {"\xA4\xCA\xA4\xA4", "\xCC\xB5\xA4\xA4"},          // nai: 無い
+      {"\xA4\xCB\xA4\xAF\xA4\xA4", "\xC6\xF1\xA4\xA4"},  // nikui: 難い
+      {"\xA4\xCB\xA4\xAF\xA4\xA4", "\xB0\xAD\xA4\xA4"},  // nikui: 悪い
+      {"\xA4\xAC\xA4\xBF\xA4\xA4", "\xC6\xF1\xA4\xA4"},  // gatai: 難い
+      {"\xA4\xC5\xA4\xE9\xA4\xA4", "\xBF\xC9\xA4\xA4"},  // zurai: 辛い
+  };
+  if (line.wordClass != TrueAdjective) return false;
+  return std::any_of(std::begin(kEndings), std::end(kEndings), [&](const Ending& ending) {
+    return line.reading.size() > ending.reading.size() && endsWith(line.reading, ending.reading) &&
+           line.written.size() > ending.written.size() && endsWith(line.written, ending.written);
+  });
+}
+
 // A kanji found in fewer (P) headwords than this is one a reader rarely
 // meets outside the word itself (掻 of 掻き消す, 齧 of 齧る).
 constexpr std::size_t kCommonKanjiUses = 8;
@@ -598,6 +620,7 @@ void rankSpellings(const std::vector<std::string>& commonHeadwords, const KanaCo
     auto claimed = commonKeysOf.find(line.written);
     line.readsAsAnother = !line.common && claimed != commonKeysOf.end() &&
                           (claimed->second.size() > 1 || !claimed->second.count(line.key));
+    line.kanjiEnding = hasKanjiEnding(line);
     line.katakana = hasKatakana(line.written);
     bool first = true;
     for (std::string_view k : kanjiOf(line.written)) {
@@ -764,7 +787,7 @@ namespace {
 bool precedes(const DictionaryLine& a, const DictionaryLine& b) {
   auto rank = [](const DictionaryLine& x, const DictionaryLine& y) {
     return std::make_tuple(std::string_view(x.key), !x.label.empty(), x.everydayRank, y.common,
-                           x.readsAsAnother, y.commonKanji, y.stemUses, y.kanjiUses,
+                           x.readsAsAnother, x.kanjiEnding, y.commonKanji, y.stemUses, y.kanjiUses,
                            y.written.size());
   };
   return rank(a, b) < rank(b, a);

@@ -69,6 +69,9 @@ struct DictionaryLine {
   /// Not (P) itself but written like a (P) word of another reading, which
   /// a reader takes it for (進む read すさむ, 戻る read もとる).
   bool readsAsAnother = false;
+  /// A compound adjective that writes its ending ない, にくい, がたい or
+  /// づらい in kanji (揺るぎ無い, 見難い), which is usually kana.
+  bool kanjiEnding = false;
   /// Written with katakana, which renders a word of other spellings for
   /// emphasis or slang (スゴイ of 凄い).
   bool katakana = false;
@@ -136,8 +139,9 @@ struct HomophoneCounts {
 
 /// Orders lines by key; among equal keys unlabelled words first, then the
 /// everyday spellings we list, then (P) lines, then spellings another
-/// word's reading does not claim, more common kanji, more stem and kanji
-/// uses, longer spellings (fuller okurigana), EDICT order. Then, key by
+/// word's reading does not claim, a compound's ending in kana, more common
+/// kanji, more stem and kanji uses, longer spellings (fuller okurigana),
+/// EDICT order. Then, key by
 /// key: a line with the class, attitude, label and glosses of an earlier
 /// line is merged into it, keeping the spelling that order prefers (but a
 /// katakana rendering yields to a kanji spelling); where two meanings still

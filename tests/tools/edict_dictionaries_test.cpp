@@ -195,17 +195,23 @@ TEST(ConvertEdict, NounTakingSuruBecomesTheJoinedCompound) {
 }
 
 TEST(ConvertEdict, TrueAdjectivesGoToTheAdjectiveDictionary) {
-  auto out = convertLines({
+  Strings edict = {
       "高い [たかい] /(adj-i) (1) high/tall/(adj-i) (2) expensive/(P)/",
       "いい /(adj-ix) (1) good/excellent/(P)/",
       "高 [たか] /(adj-na) quantity/",
-  });
-  ASSERT_EQ(out.adjectives.size(), 2u);
-  EXPECT_EQ(out.adjectives[0].key, "ii");
-  EXPECT_EQ(out.adjectives[0].written, euc("いい")) << "a kana-only entry is written in kana";
-  EXPECT_EQ(out.adjectives[1].key, "takai");
-  EXPECT_EQ(out.adjectives[1].meaning, "high; tall");
-  EXPECT_EQ(out.adjectives[1].wordClass, TrueAdjective);
+      "扱い難い [あつかいにくい] /(adj-i) hard to handle/",
+      "扱いにくい [あつかいにくい] /(adj-i) hard to handle/",
+  };
+  // Enough common headwords with 難 that it counts as a common kanji.
+  edict.insert(edict.end(), 8, "難 [なん] /(n) difficulty/(P)/");
+  auto out = convertLines(edict);
+  ASSERT_EQ(out.adjectives.size(), 3u);
+  EXPECT_EQ(out.adjectives[0].written, euc("扱いにくい")) << "a compound writes its -nikui in kana";
+  EXPECT_EQ(out.adjectives[1].key, "ii");
+  EXPECT_EQ(out.adjectives[1].written, euc("いい")) << "a kana-only entry is written in kana";
+  EXPECT_EQ(out.adjectives[2].key, "takai");
+  EXPECT_EQ(out.adjectives[2].meaning, "high; tall");
+  EXPECT_EQ(out.adjectives[2].wordClass, TrueAdjective);
   EXPECT_TRUE(out.verbs.empty());
 }
 

@@ -23,7 +23,8 @@ inline std::string euc(std::string_view utf8) {
       {U'云', "\xB1\xBE"}, {U'描', "\xC9\xC1"}, {U'画', "\xB2\xE8"}, {U'揚', "\xCD\xC8"},
       {U'見', "\xB8\xAB"}, {U'回', "\xB2\xF3"}, {U'死', "\xBB\xE0"}, {U'氏', "\xBB\xE1"},
       {U'返', "\xCA\xD6"}, {U'駄', "\xC2\xCC"}, {U'弁', "\xCA\xDB"}, {U'話', "\xCF\xC3"},
-      {U'放', "\xCA\xFC"}, {U'方', "\xCA\xFD"}, {U'戻', "\xCC\xE1"}, {U'悖', "\xD8\xA3"}};
+      {U'放', "\xCA\xFC"}, {U'方', "\xCA\xFD"}, {U'戻', "\xCC\xE1"}, {U'悖', "\xD8\xA3"},
+      {U'扱', "\xB0\xB7"}, {U'難', "\xC6\xF1"}};
   std::string out;
   for (std::size_t i = 0; i < utf8.size();) {
     auto byte = static_cast<unsigned char>(utf8[i]);
