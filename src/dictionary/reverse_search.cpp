@@ -139,8 +139,10 @@ bool ConjugationEngine::someSlotSpells(const InflectionResult& word, std::string
   const auto wordBits = static_cast<std::uint16_t>(word.wordClass);
   std::vector<std::uint32_t> slots;
   for (const IndexedRule<InflectionRule>& visit : verbIndex_.visits) {
-    if (visit.exception) continue;
-    if (visit.anyClass ? visit.rule->word != word.romaji : (visit.appliesTo & wordBits) == 0) {
+    if (visit.anyClass) {
+      // An exception makes no form; a named-word rule serves its word alone.
+      if (visit.exception || visit.rule->word != word.romaji) continue;
+    } else if ((visit.appliesTo & wordBits) == 0) {
       continue;
     }
     if (fitSlots[visit.slot] || !tailFits(*visit.rule, bare)) continue;
@@ -201,7 +203,7 @@ void ConjugationEngine::reverseSearchVerbs(std::string form,
   NamedWordCursor named(namedWords);
   const auto tryEntry = [&](std::string_view key, std::int16_t givenClass,
                             const std::pair<const std::string, DictionaryEntry>& item) {
-    const bool isNamed = named.names(key);
+    const bool isNamed = !namedWords.empty() && named.names(key);
     const std::int16_t wordClass = givenClass != 0 ? givenClass : classifyVerb(item.first);
     const bool stemless = (wordClass & kStemlessClasses) != 0;
     if (isNamed) {

@@ -31,10 +31,12 @@ std::string_view withoutLastBytes(std::string_view text, std::size_t count) {
   return text.size() < count ? text : text.substr(0, text.size() - count);
 }
 
-/// Appends the kana of the piece [begin, end) of the form's romaji.
+/// Appends the kana of the piece [begin, end) of the form's romaji;
+/// `particles` tells whether the form may hold a particle at all.
 void appendKana(std::string& out, const KanaConverter& kana, std::string_view form,
-                std::size_t begin, std::size_t end) {
-  if (end > begin) out += formKana(kana, form, begin, end);
+                std::size_t begin, std::size_t end, bool particles) {
+  if (end <= begin) return;
+  out += particles ? formKana(kana, form, begin, end) : kana.toKana(form.substr(begin, end - begin));
 }
 
 constexpr std::string_view kParticleHa = "\xA4\xCF";  // the kana ha
@@ -136,7 +138,8 @@ InflectionResult assembleRegularForm(const InflectionRule& rule, const Inflectio
   const auto [stem, ending] = regularParts(rule, verb);
   std::string romaji = regularRomaji(formation, stem, ending);
 
-  std::string reading = formKana(kana, romaji, 0, romaji.size());
+  const bool particles = romaji.find(" wa ") != std::string::npos;
+  std::string reading = particles ? formKana(kana, romaji, 0, romaji.size()) : kana.toKana(romaji);
   std::string written;
   if (!verb.written.empty()) {
     // The kanji stay; the kana of the dictionary ending gives way to the new
@@ -145,18 +148,18 @@ InflectionResult assembleRegularForm(const InflectionRule& rule, const Inflectio
     const std::size_t endingBegin = formation.prefix.size() + stem.size();
     const std::size_t suffixBegin = endingBegin + ending.size();
     const std::size_t suffixEnd = suffixBegin + formation.suffix.size();
-    appendKana(written, kana, romaji, 0, formation.prefix.size());
+    appendKana(written, kana, romaji, 0, formation.prefix.size(), particles);
     written += withoutLastBytes(verb.written, 2);
     if (formation.endingColumn >= kFirstStemColumn) {
-      appendKana(written, kana, romaji, endingBegin, suffixEnd);
+      appendKana(written, kana, romaji, endingBegin, suffixEnd, particles);
     } else {
-      appendKana(written, kana, romaji, endingBegin, suffixBegin);
-      appendKana(written, kana, romaji, suffixBegin, suffixEnd);
+      appendKana(written, kana, romaji, endingBegin, suffixBegin, particles);
+      appendKana(written, kana, romaji, suffixBegin, suffixEnd, particles);
     }
     if (!formation.writtenTail.empty()) {
       written += formation.writtenTail;
     } else if (!formation.auxiliary.empty()) {
-      appendKana(written, kana, romaji, suffixEnd + 1, romaji.size());
+      appendKana(written, kana, romaji, suffixEnd + 1, romaji.size(), particles);
     }
   } else {
     written = reading;
@@ -194,10 +197,16 @@ InflectionResult assembleWordForm(const InflectionRule& rule, const std::string&
 std::string formKana(const KanaConverter& kana, std::string_view form, std::size_t begin,
                      std::size_t end) {
   const std::string_view piece = form.substr(begin, end - begin);
-  std::size_t particle = piece.find("wa");
-  while (particle != std::string_view::npos && !isParticleAt(form, begin + particle)) {
-    particle = piece.find("wa", particle + 1);
-  }
+  // A particle lying wholly inside the piece.
+  const auto nextParticle = [&](std::size_t from) {
+    std::size_t at = piece.find('w', from);
+    while (at != std::string_view::npos &&
+           !(at + 2 <= piece.size() && isParticleAt(form, begin + at))) {
+      at = piece.find('w', at + 1);
+    }
+    return at;
+  };
+  std::size_t particle = nextParticle(0);
   if (particle == std::string_view::npos) return kana.toKana(piece);
   if (!kana.isWellFormedRomaji(piece)) return std::string(kResultNotValid);
 
@@ -205,8 +214,7 @@ std::string formKana(const KanaConverter& kana, std::string_view form, std::size
   // the particles convert as they would in the whole.
   std::string out;
   std::size_t from = 0;
-  for (; particle != std::string_view::npos; particle = piece.find("wa", particle + 1)) {
-    if (!isParticleAt(form, begin + particle)) continue;
+  for (; particle != std::string_view::npos; particle = nextParticle(particle + 2)) {
     out += kana.toKana(piece.substr(from, particle - from));
     out += kParticleHa;
     from = particle + 2;
