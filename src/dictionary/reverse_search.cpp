@@ -257,32 +257,32 @@ void ConjugationEngine::reverseSearchVerbs(std::string form,
       for (const auto& record : records) tryEntry(index->keyOf(record), record.wordClass, *record.item);
       return;
     }
-    // Runs of record positions; records are in key order.
-    using Run = std::pair<std::ptrdiff_t, std::ptrdiff_t>;
-    const auto runOf = [&](std::string_view from, const auto& belongs) {
-      const auto first = std::lower_bound(
-          records.begin(), records.end(), from,
+    // Runs of records, which are in key order: those of each letter, then
+    // those of each named word; walked in key order, each record once.
+    using Run = std::pair<const DictionaryKeyIndex::Record*, const DictionaryKeyIndex::Record*>;
+    const auto runFrom = [&](std::string_view from, const auto& belongs) {
+      const DictionaryKeyIndex::Record* first = std::lower_bound(
+          records.data(), records.data() + records.size(), from,
           [&](const DictionaryKeyIndex::Record& record, std::string_view key) {
             return index->keyOf(record) < key;
           });
-      const auto last = std::partition_point(
-          first, records.end(),
-          [&](const DictionaryKeyIndex::Record& record) { return belongs(index->keyOf(record)); });
-      return Run(first - records.begin(), last - records.begin());
+      const DictionaryKeyIndex::Record* last = first;
+      while (last != records.data() + records.size() && belongs(index->keyOf(*last))) ++last;
+      return Run(first, last);
     };
     std::vector<Run> runs;
     for (char letter : letters) {
-      runs.push_back(runOf(std::string_view(&letter, 1),
-                           [&](std::string_view key) { return beginsWith(key, letter); }));
+      runs.push_back(runFrom(std::string_view(&letter, 1),
+                             [&](std::string_view key) { return beginsWith(key, letter); }));
     }
     for (const std::string& name : namedWords) {
-      runs.push_back(runOf(name, [&](std::string_view key) { return key == name; }));
+      runs.push_back(runFrom(name, [&](std::string_view key) { return key == name; }));
     }
     std::sort(runs.begin(), runs.end());
-    std::ptrdiff_t done = 0;
-    for (auto [first, last] : runs) {
-      for (std::ptrdiff_t i = std::max(first, done); i < last; ++i) {
-        tryEntry(index->keyOf(records[i]), records[i].wordClass, *records[i].item);
+    const DictionaryKeyIndex::Record* done = records.data();
+    for (const auto& [first, last] : runs) {
+      for (const DictionaryKeyIndex::Record* it = std::max(first, done); it < last; ++it) {
+        tryEntry(index->keyOf(*it), it->wordClass, *it->item);
       }
       done = std::max(done, last);
     }
