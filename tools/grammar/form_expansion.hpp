@@ -1,0 +1,23 @@
+#pragma once
+
+// Expanding the sources into rule lines: each verb form is spelled for every
+// class (with the irregular kinds' own rules), each para line becomes the
+// forms of a derived verb, and the class lists are merged.
+
+#include <string>
+#include <vector>
+
+#include "grammar_model.hpp"
+
+class KanaConverter;
+
+/// Every case of the verb grammar as rule groups, one per slot.
+VerbRules expandVerbGrammar(const VerbSource& source, const KanaConverter& kana);
+
+/// The adjective cases, their slots numbered and their exceptions spelled.
+std::vector<AdjectiveCase> expandAdjectiveGrammar(const std::vector<AdjectiveSourceCase>& source);
+
+/// The classification lists: the hand-written ones, then EDICT's (less the
+/// hand-excluded words), and the non-stem forms of suru, kuru and aru the
+/// rules make; each list without repeats.
+ClassLists mergeClassLists(const VerbRules& rules, const ClassSections& hand, const ClassSections& edict);
