@@ -3,14 +3,12 @@
 #include <algorithm>
 #include <cctype>
 #include <set>
+#include <tuple>
 
 #include "grammar_text.hpp"
 #include "romaji/kana_converter.hpp"
 
 namespace {
-
-const std::string kKuruKanji = "\xCD\xE8";  // 来
-const std::string kIkuKanji = "\xB9\xD4";   // 行
 
 // Kana of the particles that are not written as they sound: wa is は, e is
 // へ and o is を when they stand as words of their own.
@@ -27,10 +25,53 @@ bool hasParticle(const std::string& romaji) {
   return false;
 }
 
-// Written form of a romaji replacement ("_" between words): kana, except that
-// "^" marks the next syllable (ko, ki or ku) as the kanji of kuru and that the
-// particles wa, he and wo take their own kana. No space is written.
-std::string writtenOf(const KanaConverter& kana, const std::string& romaji) {
+const std::vector<std::string> kBaseKeys = {"N", "M", "E", "V", "D", "T"};
+const std::vector<std::string> kClassKeys = {"I", "G", "S", "K", "Z", "A", "A!", "H", "KR"};
+
+/// One form to expand: a form line, or one form of a para line.
+struct FormLine {
+  Attributes attributes;
+  std::string added, gloss;
+  int resultClass = VerbInflection;
+  Specs specs;
+  std::vector<NamedReplacement> named;  ///< whole replacements, spelled
+  bool ofParadigm = false;               ///< one form of a para line
+};
+
+/// The grammar-wide facts the expansion of one form needs.
+class Expander {
+ public:
+  Expander(const VerbSource& source, const std::vector<std::string>& ssuruVerbs, const KanaConverter& kana)
+      : source_(source), ssuruVerbs_(ssuruVerbs), kana_(kana) {}
+
+  void addForm(Case& c, const FormLine& f) const;
+  void addParadigm(Case& c, const SourceLine& line) const;
+
+  // Written form of a romaji replacement ("_" between words): kana, except
+  // that "^" marks the next syllable (ko, ki or ku) as the kanji of kuru and
+  // that the particles wa, he and wo take their own kana. No space is written.
+  std::string writtenOf(const std::string& romaji) const;
+
+ private:
+  const std::vector<IrregularWord>& kind(const std::string& name) const {
+    static const std::vector<IrregularWord> kNone;
+    auto it = source_.kinds.find(name);
+    return it == source_.kinds.end() ? kNone : it->second;
+  }
+
+  RuleLine regularRule(int mask, const std::string& spec, const std::string& prefix) const;
+  RuleLine wordRule(int mask, const std::string& word, const std::string& spec,
+                    const std::string& tail = "") const;
+  void expandForm(const FormLine& form, std::vector<std::vector<RuleLine>>& slots,
+                  std::vector<RuleLine>& alternatives, std::vector<RuleLine>& named) const;
+
+  const VerbSource& source_;
+  const std::vector<std::string>& ssuruVerbs_;
+  const KanaConverter& kana_;
+};
+
+std::string Expander::writtenOf(const std::string& romaji) const {
+  const std::vector<IrregularWord>& kuru = kind("kuru");
   std::string out;
   for (const std::string& word : splitOn(romaji, "_")) {
     if (!particleKana(word).empty()) {
@@ -40,65 +81,19 @@ std::string writtenOf(const KanaConverter& kana, const std::string& romaji) {
     std::string pending;
     for (std::size_t i = 0; i < word.size(); ++i) {
       if (word[i] == '^') {
-        out += kana.toKana(pending);
+        if (kuru.empty() || kuru.front().kanji.empty()) fail("^ without the kanji of kuru");
+        out += kana_.toKana(pending);
         pending.clear();
-        out += kKuruKanji;
+        out += kuru.front().kanji;
         i += 2;  // the two letters of ko/ki/ku
         continue;
       }
       pending += word[i];
     }
-    out += kana.toKana(pending);
+    out += kana_.toKana(pending);
   }
   if (out.find(kResultNotValid) != std::string::npos) fail("not valid romaji: " + romaji);
   return out;
-}
-
-std::string plainRomaji(const std::string& s) {
-  std::string out;
-  for (char c : spaces(s))
-    if (c != '^') out += c;
-  return out;
-}
-
-const std::vector<std::string> kBaseKeys = {"N", "M", "E", "V", "D", "T"};
-const std::vector<std::string> kClassKeys = {"I", "G", "S", "K", "Z", "A", "A!", "H", "KR"};
-
-// Regular spec "[prefix:]column[+rest]", rest = suffix[_auxiliary].
-RuleLine regularRule(int mask, const std::string& spec, const std::string& prefixKey,
-                     const KanaConverter& kana) {
-  RuleLine r;
-  r.mask = mask;
-  std::string body = spec;
-  r.prefix = prefixKey;
-  std::size_t colon = body.find(':');
-  if (colon != std::string::npos) {
-    r.prefix = body.substr(0, colon);
-    body = body.substr(colon + 1);
-  }
-  if (body.empty() || !std::isdigit(static_cast<unsigned char>(body[0]))) fail("bad regular spec: " + spec);
-  r.column = body[0] - '0';
-  std::string rest = body.size() > 1 && body[1] == '+' ? body.substr(2) : body.substr(1);
-  std::size_t us = rest.find('_');
-  r.suffix = rest.substr(0, us);
-  if (us != std::string::npos) {
-    std::string aux = rest.substr(us + 1);
-    r.auxiliary = plainRomaji(aux);
-    if (aux.find('^') != std::string::npos || hasParticle(aux)) r.tail = writtenOf(kana, aux);
-  }
-  if (r.suffix.find('^') != std::string::npos) fail("kanji mark in a suffix: " + spec);
-  return r;
-}
-
-RuleLine wordRule(int mask, const std::string& word, const std::string& spec, const std::string& tail,
-                  const KanaConverter& kana) {
-  RuleLine r;
-  r.mask = mask;
-  r.word = word;
-  r.suffix = plainRomaji(spec);
-  r.tail = tail.empty() ? writtenOf(kana, spec) : tail;
-  if (r.suffix.empty()) fail("empty replacement for " + word);
-  return r;
 }
 
 RuleLine exceptionFor(const std::string& word) {
@@ -109,20 +104,53 @@ RuleLine exceptionFor(const std::string& word) {
   return r;
 }
 
-struct Honorific {
-  std::string word, stem;
-};
-const std::vector<Honorific> kHonorifics = {{"kudasaru", "kudasa"}, {"irassyaru", "irassya"},
-                                            {"rassyaru", "rassya"}, {"ossyaru", "ossya"},
-                                            {"nasaru", "nasa"},     {"gozaru", "goza"}};
+// Regular spec "[prefix:]column[+rest]", rest = suffix[_auxiliary].
+RuleLine Expander::regularRule(int mask, const std::string& spec, const std::string& prefix) const {
+  RuleLine r;
+  r.mask = mask;
+  std::string body = spec;
+  r.prefix = prefix;
+  std::size_t colon = body.find(':');
+  if (colon != std::string::npos) {
+    r.prefix = body.substr(0, colon);
+    body = body.substr(colon + 1);
+  }
+  std::size_t digits = 0;
+  while (digits < body.size() && std::isdigit(static_cast<unsigned char>(body[digits]))) ++digits;
+  if (digits == 0) fail("bad regular spec: " + spec);
+  r.column = std::stoi(body.substr(0, digits));
+  std::string rest = body.substr(digits);
+  if (!rest.empty() && rest[0] == '+') rest = rest.substr(1);
+  std::size_t us = rest.find('_');
+  r.suffix = rest.substr(0, us);
+  if (us != std::string::npos) {
+    std::string aux = rest.substr(us + 1);
+    r.auxiliary = plainRomaji(aux);
+    if (aux.find('^') != std::string::npos || hasParticle(aux)) r.tail = writtenOf(aux);
+  }
+  if (r.suffix.find('^') != std::string::npos) fail("kanji mark in a suffix: " + spec);
+  return r;
+}
 
-/// One form to expand: a form line, or one form of a para line.
-struct FormLine {
-  Attributes attributes;
-  std::string added, gloss;
-  int resultClass = VerbInflection;
-  Specs specs;
-};
+RuleLine Expander::wordRule(int mask, const std::string& word, const std::string& spec,
+                            const std::string& tail) const {
+  RuleLine r;
+  r.mask = mask;
+  r.word = word;
+  r.suffix = plainRomaji(spec);
+  r.tail = tail.empty() ? writtenOf(spec) : tail;
+  if (r.suffix.empty()) fail("empty replacement for " + word);
+  return r;
+}
+
+RuleLine namedRule(const NamedReplacement& n) {
+  RuleLine r;
+  r.mask = kNamedWord;
+  r.word = n.word;
+  r.suffix = plainRomaji(n.romaji);
+  r.tail = n.written;
+  return r;
+}
 
 /// How each base is spelled per class: itidan and godan as a column of the
 /// verb ending table, suru and kuru as the text the suffix follows, and the
@@ -137,9 +165,47 @@ constexpr BaseSpelling kBaseSpellings[] = {
     {"D", "3+", "3+", "suru", "^kuru", ""},  {"T", "0+", "", "si", "^ki", ""},
 };
 
-// Every rule of one form; alternatives of the aisuru kind go to `extra`.
-void expandForm(const FormLine& form, const KanaConverter& kana, std::vector<RuleLine>& rules,
-                std::vector<RuleLine>& extra) {
+/// The godan spelling of a te-form suffix: the te and ta columns, or the
+/// contracted te stems (tyau, tya, timau: column 8; toku, toru: column 9)
+/// with the suffix's t left to the table.
+std::string godanTeSpelling(const std::string& x) {
+  if (startsWith(x, "te")) return "6+" + x.substr(2);
+  if (startsWith(x, "ta")) return "7+" + x.substr(2);
+  if (startsWith(x, "ty") || startsWith(x, "ti")) return "8+" + x.substr(1);
+  if (startsWith(x, "to")) return "9+" + x.substr(1);
+  fail("te-form suffix must start with te, ta, ty, ti or to: " + x);
+}
+
+/// The classes a verb so spelled may have, as far as the slots of a split
+/// form go: only an -iru or -eru verb can be itidan (or of the kureru kind),
+/// only a -suru, -zuru or -kuru verb of the suru or kuru kinds; the rest are
+/// godan of some kind.
+int mayBeOfClass(const std::string& word) {
+  auto endsIn = [&](const char* e) {
+    const std::size_t n = std::char_traits<char>::length(e);
+    return word.size() >= n && word.compare(word.size() - n, n, e) == 0;
+  };
+  if (endsIn("suru") || endsIn("zuru")) return SuruAux | Irregular | Godan;
+  if (endsIn("kuru")) return Irregular | Godan;
+  if (endsIn("iru") || endsIn("eru")) return Itidan | Godan;
+  return Godan;
+}
+
+/// suru's negative stem: se- before the literary endings (sezu, seneba,
+/// sen to suru), si- before the rest (sinai, sinee).
+bool takesSe(const std::string& x) {
+  for (const char* e : {"zu", "za", "nu", "nya"})
+    if (startsWith(x, e)) return true;
+  if (startsWith(x, "ne") && !startsWith(x, "nee")) return true;
+  return x == "n" || startsWith(x, "n_");
+}
+
+// The rules of one form: `slots` gets the groups of regular and irregular
+// rules (one, or three when XI or XG split the itidan, godan and other
+// classes apart), `alternatives` the aisuru kind's extra forms and `named`
+// the named-word rules.
+void Expander::expandForm(const FormLine& form, std::vector<std::vector<RuleLine>>& slots,
+                          std::vector<RuleLine>& alternatives, std::vector<RuleLine>& named) const {
   const Specs& s = form.specs;
   std::string base, x;
   for (const std::string& k : kBaseKeys)
@@ -149,8 +215,7 @@ void expandForm(const FormLine& form, const KanaConverter& kana, std::vector<Rul
       x = s.at(k);
     }
   std::map<std::string, std::string> spell;  // class key -> spec, "-" none
-  std::string aisuruAlt, aru, ikuRest;
-  bool honorificMasu = false;
+  std::string aisuruAlt;
   for (const BaseSpelling& b : kBaseSpellings) {
     if (b.base != base) continue;
     spell["I"] = std::string(b.itidan) + x;
@@ -160,116 +225,143 @@ void expandForm(const FormLine& form, const KanaConverter& kana, std::vector<Rul
     if (!b.aisuru.empty()) aisuruAlt = std::string(b.aisuru) + x;
   }
   if (base == "N") {
-    // -zu, -nu and -n follow se- (sezu); every other negative si- (sinai).
-    bool zu = startsWith(x, "zu") || startsWith(x, "nu") || x == "n" || startsWith(x, "n_");
-    if (zu) spell["S"] = "se" + x;
-    if (startsWith(x, "na")) {
-      aru = x;
-      aisuruAlt = "sa" + x;
-    }
-  } else if (base == "M") {
-    honorificMasu = startsWith(x, "mas");
+    if (takesSe(x)) spell["S"] = "se" + x;
+    if (startsWith(x, "na") && !startsWith(x, "naide")) aisuruAlt = "sa" + x;
   } else if (base == "T") {
-    // The godan te and ta endings come from the table's own columns.
-    if (startsWith(x, "te")) spell["G"] = "6+" + x.substr(2);
-    else if (startsWith(x, "ta")) spell["G"] = "7+" + x.substr(2);
-    ikuRest = x;
+    spell["G"] = godanTeSpelling(x);
   }
   for (const std::string& k : kClassKeys)
     if (s.count(k)) spell[k] = s.at(k);
   auto has = [&](const std::string& k) { return spell.count(k) && spell[k] != "-" && !spell[k].empty(); };
-  if (has("A") && s.count("A")) aisuruAlt = spell["A"];
-  if (s.count("A") && s.at("A") == "-") aisuruAlt.clear();
+  // The aisuru kind's alternative is made where a line asks for it: A=+
+  // spells it from the base (aisanai, aiseba, aisou), A=<text> names it.
+  if (!s.count("A") || s.at("A") == "-") aisuruAlt.clear();
+  else if (s.at("A") != "+") aisuruAlt = s.at("A");
   if (has("S") && !s.count("Z")) {
     const std::string& sv = spell["S"];
     if (startsWith(sv, "si") || startsWith(sv, "se") || startsWith(sv, "su")) spell["Z"] = "z" + sv.substr(1);
     else fail("explicit Z needed beside S=" + sv);
   }
   if (has("S") != has("Z")) fail("S and Z must come together (" + form.gloss + ")");
-  std::string prefix = s.count("P") ? s.at("P") : "";
+  const std::string prefix = s.count("P") ? s.at("P") : "";
+  // The kinds spelled from the base follow the godan spelling the base
+  // gives; an explicit G= (or none) leaves them out.
+  const bool godanFromBase = has("G") && !s.count("G");
 
-  auto add = [&](RuleLine r) {
+  std::vector<RuleLine> itidan, godan, other;
+  auto add = [&](std::vector<RuleLine>& to, RuleLine r) {
     r.resultClass = form.resultClass;
-    rules.push_back(r);
+    to.push_back(r);
   };
-  if (has("I")) add(regularRule(Itidan, spell["I"], prefix, kana));
-  if (has("G")) add(regularRule(Godan, spell["G"], prefix, kana));
-  if (has("S")) add(wordRule(SuruAux, "suru", spell["S"], "", kana));
-  if (has("Z")) add(wordRule(Irregular, "zuru", spell["Z"], "", kana));
-  if (has("A!")) add(wordRule(Irregular, "suru", spell["A!"], "", kana));
+  if (has("I")) add(itidan, regularRule(Itidan, spell["I"], prefix));
+  if (has("KR"))
+    for (const IrregularWord& w : kind("kureru")) add(itidan, wordRule(Irregular, w.word, spell["KR"]));
+  if (has("G")) add(godan, regularRule(Godan, spell["G"], prefix));
+  if (has("S")) add(other, wordRule(SuruAux, "suru", spell["S"]));
+  if (has("Z"))
+    for (const IrregularWord& w : kind("zuru")) add(other, wordRule(Irregular, w.word, spell["Z"]));
+  if (has("A!")) add(other, wordRule(Irregular, "suru", spell["A!"]));
   if (has("K")) {
-    if (spell["K"][0] != '^') fail("kuru spelling must start with ^: " + spell["K"]);
-    add(wordRule(Irregular, "kuru", spell["K"], "", kana));
+    for (const IrregularWord& w : kind("kuru")) add(other, wordRule(Irregular, w.word, spell["K"]));
   }
-  if (!ikuRest.empty() && spell.count("G") && spell["G"] != "-" && !s.count("G")) {
-    // iku and yuku: the te and ta forms double the t.
-    add(wordRule(Irregular, "iku", "it" + ikuRest, kIkuKanji + writtenOf(kana, "t" + ikuRest), kana));
-    add(wordRule(Irregular, "yuku", "yut" + ikuRest, kIkuKanji + writtenOf(kana, "t" + ikuRest), kana));
-    // teku and deku, the contracted -te iku, double the t as iku does.
-    for (const char* contracted : {"teku", "deku"})
-      add(wordRule(Irregular, contracted, std::string(1, contracted[0]) + "et" + ikuRest, "", kana));
-    // tou and kou keep the u: toute, koute.
-    add(wordRule(Irregular, "tou", "tou" + ikuRest, "", kana));
-    add(wordRule(Irregular, "kou", "kou" + ikuRest, "", kana));
-  } else if (!ikuRest.empty() && !startsWith(ikuRest, "te") && !startsWith(ikuRest, "ta") && !s.count("G")) {
-    // contractions of the te form (tyau, toku, tya) exist for iku too
-    add(wordRule(Irregular, "iku", "it" + ikuRest, kIkuKanji + writtenOf(kana, "t" + ikuRest), kana));
-    for (const char* contracted : {"teku", "deku"})
-      add(wordRule(Irregular, contracted, std::string(1, contracted[0]) + "et" + ikuRest, "", kana));
+  std::vector<std::string> replaced;  // exact words a named rule serves instead
+  if (godanFromBase && base == "T") {
+    for (const IrregularWord& w : kind("iku")) {
+      // iku and yuku: the te form doubles the t.
+      const std::string stem = w.word.substr(0, w.word.size() - 2);
+      add(godan, wordRule(Irregular, w.word, stem + "t" + x, w.kanji + writtenOf("t" + x)));
+    }
+    for (const IrregularWord& w : kind("teku")) {
+      // teku and deku, the contracted -te iku, double the t as iku does.
+      add(godan, wordRule(Irregular, w.word, w.word.substr(0, 1) + "et" + x));
+    }
+    for (const IrregularWord& w : kind("tou")) {
+      // tou and kou keep the u (toute); in the te and ta forms themselves
+      // the word keeps its kanji (問うて) through a rule of its own.
+      add(godan, wordRule(Irregular, w.word, w.word + x));
+      if (form.ofParadigm) continue;  // a derived verb's forms keep to the rule above
+      named.push_back(namedRule({w.word, w.word + x, ""}));
+      replaced.push_back(w.word);
+    }
   }
-  if (!aru.empty() && !s.count("G")) add(wordRule(Irregular, "aru", aru, "", kana));
-  if (honorificMasu && !s.count("G"))
-    for (const Honorific& h : kHonorifics) add(wordRule(Irregular, h.word, h.stem + "i" + x, "", kana));
+  if (godanFromBase && base == "N" && ((startsWith(x, "na") && !startsWith(x, "naide")) || x == "nee")) {
+    // aru's negative drops the stem: nai.
+    for (const IrregularWord& w : kind("aru")) add(godan, wordRule(Irregular, w.word, x));
+  }
+  if (godanFromBase && base == "M" && startsWith(x, "mas")) {
+    // The -aru honorifics take -masu on their -ai stem: kudasaimasu.
+    for (const IrregularWord& w : kind("honorific"))
+      add(godan, wordRule(Irregular, w.word, w.word.substr(0, w.word.size() - 2) + "i" + x));
+  }
   if (has("H"))
-    for (const Honorific& h : kHonorifics) add(wordRule(Irregular, h.word, h.stem + spell["H"], "", kana));
-  if (has("KR")) add(wordRule(Irregular, "kureru", spell["KR"], "", kana));
-  if (s.count("X"))
-    for (const std::string& w : splitOn(s.at("X"), ",")) rules.push_back(exceptionFor(w));
+    for (const IrregularWord& w : kind("honorific"))
+      add(godan, wordRule(Irregular, w.word, w.word.substr(0, w.word.size() - 2) + spell["H"]));
+
+  for (const NamedReplacement& n : form.named) {
+    named.push_back(namedRule(n));
+    replaced.push_back(n.word);
+  }
+  std::vector<std::string> everywhere = s.count("X") ? splitOn(s.at("X"), ",") : std::vector<std::string>{};
+  for (const std::string& w : replaced)
+    if (std::find(everywhere.begin(), everywhere.end(), w) == everywhere.end()) everywhere.push_back(w);
+  auto withExceptions = [&](std::vector<RuleLine> rules, const std::string& key, int slotClass) {
+    std::vector<std::string> words;
+    for (const std::string& w : everywhere)
+      if (slotClass == 0 || (mayBeOfClass(w) & slotClass) != 0) words.push_back(w);
+    if (!key.empty() && s.count(key))
+      for (const std::string& w : splitOn(s.at(key), ",")) words.push_back(w);
+    for (const std::string& w : words) rules.push_back(exceptionFor(w));
+    return rules;
+  };
+  if (s.count("XI") || s.count("XG")) {
+    for (auto [rules, key, slotClass] : {std::tuple{itidan, "XI", int{Itidan}}, std::tuple{godan, "XG", int{Godan}},
+                                         std::tuple{other, "", SuruAux | Irregular}})
+      if (!rules.empty()) slots.push_back(withExceptions(rules, key, slotClass));
+  } else {
+    std::vector<RuleLine> all = itidan;
+    all.insert(all.end(), godan.begin(), godan.end());
+    all.insert(all.end(), other.begin(), other.end());
+    if (!all.empty()) slots.push_back(withExceptions(all, "", 0));
+  }
   if (!aisuruAlt.empty() && has("S")) {
-    RuleLine r = wordRule(Irregular, "suru", aisuruAlt, "", kana);
+    RuleLine r = wordRule(Irregular, "suru", aisuruAlt);
     r.resultClass = form.resultClass;
-    extra.push_back(r);
+    alternatives.push_back(r);
+    // The -ssuru verbs conjugate as suru does: tassinai, never tassanai.
+    for (const std::string& w : ssuruVerbs_) alternatives.push_back(exceptionFor(w));
+  }
+  for (RuleLine& r : named) r.resultClass = form.resultClass;
+}
+
+void Expander::addForm(Case& c, const FormLine& f) const {
+  Group g;
+  g.attributes = f.attributes;
+  g.added = f.added;
+  g.gloss = f.gloss;
+  std::vector<std::vector<RuleLine>> slots;
+  std::vector<RuleLine> alternatives, named;
+  expandForm(f, slots, alternatives, named);
+  for (std::vector<RuleLine>& rules : slots) {
+    g.rules = rules;
+    c.groups.push_back(g);
+  }
+  for (std::vector<RuleLine>* rules : {&alternatives, &named}) {
+    if (rules->empty()) continue;
+    g.rules = *rules;
+    c.groups.push_back(g);
   }
 }
 
-struct Paradigm {
-  // plain, neg, polite, polite neg, then the four past forms; then the
-  // chaining forms a derived verb is met in: te, neg te, -ba, neg -ba, -tara,
-  // neg -tara (all plain)
-  std::vector<std::string> endings;
-};
-
-const std::map<std::string, Paradigm> kParadigms = {
-    {"itidan", {{"ru", "nai", "masu", "masen", "ta", "nakatta", "masita", "masen_desita",
-                 "te", "nakute", "reba", "nakereba", "tara", "nakattara"}}},
-    {"godan-u", {{"u", "wanai", "imasu", "imasen", "tta", "wanakatta", "imasita", "imasen_desita",
-                  "tte", "wanakute", "eba", "wanakereba", "ttara", "wanakattara"}}},
-    {"godan-ru", {{"ru", "ranai", "rimasu", "rimasen", "tta", "ranakatta", "rimasita",
-                   "rimasen_desita", "tte", "ranakute", "reba", "ranakereba", "ttara",
-                   "ranakattara"}}},
-    {"godan-su", {{"su", "sanai", "simasu", "simasen", "sita", "sanakatta", "simasita",
-                   "simasen_desita", "site", "sanakute", "seba", "sanakereba", "sitara",
-                   "sanakattara"}}},
-    {"godan-ku", {{"ku", "kanai", "kimasu", "kimasen", "ita", "kanakatta", "kimasita",
-                   "kimasen_desita", "ite", "kanakute", "keba", "kanakereba", "itara",
-                   "kanakattara"}}},
-    {"iku", {{"ku", "kanai", "kimasu", "kimasen", "tta", "kanakatta", "kimasita", "kimasen_desita",
-              "tte", "kanakute", "keba", "kanakereba", "ttara", "kanakattara"}}},
-    {"kuru", {{"^kuru", "^konai", "^kimasu", "^kimasen", "^kita", "^konakatta", "^kimasita",
-               "^kimasen_desita", "^kite", "^konakute", "^kureba", "^konakereba", "^kitara",
-               "^konakattara"}}},
-    {"aru", {{"aru", "nai", "arimasu", "arimasen", "atta", "nakatta", "arimasita",
-              "arimasen_desita", "atte", "nakute", "areba", "nakereba", "attara", "nakattara"}}},
-    {"suru", {{"suru", "sinai", "simasu", "simasen", "sita", "sinakatta", "simasita",
-               "simasen_desita", "site", "sinakute", "sureba", "sinakereba", "sitara",
-               "sinakattara"}}},
-    {"nasaru", {{"ru", "ranai", "imasu", "imasen", "tta", "ranakatta", "imasita",
-                 "imasen_desita", "tte", "ranakute", "reba", "ranakereba", "ttara",
-                 "ranakattara"}}},
-    {"adj", {{"i", "kunai", "i_desu", "ku_arimasen", "katta", "kunakatta", "katta_desu",
-              "ku_arimasen_desita", "kute", "kunakute", "kereba", "kunakereba", "kattara",
-              "kunakattara"}}},
-};
+FormLine formOf(const SourceLine& line) {
+  FormLine form;
+  form.attributes = line.attributes;
+  form.added = line.added;
+  form.gloss = line.glosses.front();
+  form.resultClass = line.resultClass;
+  form.specs = line.specs;
+  form.named = line.named;
+  return form;
+}
 
 /// "Can do" as it reads after "If": "can do".
 std::string lowerFirst(std::string text) {
@@ -288,87 +380,136 @@ std::string eachAlternative(const std::string& gloss, Change change) {
   return out;
 }
 
-/// The gloss of paradigm form i from the four glosses of a para line.
-std::string paradigmGloss(const std::vector<std::string>& glosses, std::size_t i) {
-  if (i < 8) return glosses[(i % 2) + (i >= 4 ? 2 : 0)];
-  if (i < 10) return eachAlternative(glosses[i % 2], [](const std::string& g) { return g + " and"; });
-  if (i < 12) {
-    return eachAlternative(glosses[i % 2], [](const std::string& g) { return "If " + lowerFirst(g); });
-  }
-  return eachAlternative(glosses[2 + i % 2],
-                         [](const std::string& g) { return "When " + lowerFirst(g); });
-}
+/// One form of a derived verb: which ending of the paradigm, with what
+/// attributes and gloss.
+struct ParadigmForm {
+  std::string ending;
+  int sense = Affirmative, politeness = Plain, colloquial = 0;
+  std::string gloss;
+  bool carriesClass = false;
+};
 
-void addForm(Case& c, const FormLine& f, const KanaConverter& kana) {
-  Group g;
-  g.attributes = f.attributes;
-  g.added = f.added;
-  g.gloss = f.gloss;
-  std::vector<RuleLine> extra;
-  expandForm(f, kana, g.rules, extra);
-  c.groups.push_back(g);
-  if (!extra.empty()) {
-    Group alt = g;
-    alt.rules = extra;
-    c.groups.push_back(alt);
+/// The forms a para line spells, from its paradigm and its glosses (plain,
+/// negative, past, past negative; then imperative and volitional).
+std::vector<ParadigmForm> paradigmForms(const Paradigm& p, const SourceLine& line) {
+  const std::vector<std::string>& g = line.glosses;
+  auto withAnd = [](const std::string& gloss) {
+    return eachAlternative(gloss, [](const std::string& a) { return a + " and"; });
+  };
+  auto withIf = [](const std::string& gloss, const char* lead) {
+    return eachAlternative(gloss, [&](const std::string& a) { return lead + lowerFirst(a); });
+  };
+  std::vector<ParadigmForm> forms;
+  for (std::size_t i = 0; i < p.endings.size(); ++i) {
+    if (p.endings[i] == "-") continue;  // a form the derived verb lacks
+    ParadigmForm f;
+    f.ending = p.endings[i];
+    f.sense = i % 2 == 0 ? Affirmative : Negative;
+    f.politeness = i < 8 && (i / 2) % 2 == 1 ? Polite : Plain;
+    // The dictionary form goes on as the derived verb it is, and so does an
+    // adjective's negative (-kunai is an adjective too).
+    f.carriesClass = i == 0 || (i == 1 && line.resultClass == TrueAdjective);
+    if (i < 8) f.gloss = g[(i % 2) + (i >= 4 ? 2 : 0)];
+    else if (i < 10) f.gloss = withAnd(g[i % 2]);
+    else if (i < 12) f.gloss = withIf(g[i % 2], "If ");
+    else f.gloss = withIf(g[i % 2], "If/When ");
+    forms.push_back(f);
   }
-}
-
-FormLine formOf(const SourceLine& line) {
-  FormLine form;
-  form.attributes = line.attributes;
-  form.added = line.added;
-  form.gloss = line.gloss;
-  form.resultClass = line.resultClass;
-  form.specs = line.specs;
-  return form;
+  auto extra = [&](const std::string& ending, int sense, int politeness, int colloquial, std::string gloss) {
+    if (!ending.empty()) forms.push_back({ending, sense, politeness, colloquial, std::move(gloss), false});
+  };
+  extra(p.politeNegative, Negative, Polite, 0, g[1]);
+  extra(p.pastPoliteNegative, Negative, Polite, 0, g[3]);
+  if (line.imperative) extra(p.imperative, Affirmative, Abrupt, 0, g[4]);
+  if (line.volitional) {
+    extra(p.volitional, Affirmative, Plain, 0, g[5]);
+    extra(p.politeVolitional, Affirmative, Polite, 0, g[5]);
+  }
+  return forms;
 }
 
 /// The forms of a para line: every ending of the paradigm after every stem;
 /// only the dictionary form (and an adjective's plain negative) carries the
 /// result class, the rest go no further.
-void addParadigm(Case& c, const SourceLine& line, const KanaConverter& kana) {
-  auto p = kParadigms.find(line.paradigm);
-  if (p == kParadigms.end()) fail("no paradigm " + line.paradigm);
-  std::vector<std::string> glosses = splitOn(line.gloss, "/");
-  for (std::size_t i = 0; i < p->second.endings.size(); ++i) {
+void Expander::addParadigm(Case& c, const SourceLine& line) const {
+  const Paradigm& p = source_.paradigms.at(line.paradigm);
+  std::vector<ParadigmForm> forms = paradigmForms(p, line);
+  if (line.contractedBa) {
+    // The colloquial -ba (taberarerya, tabetakerya), where the line asks.
+    if (p.contractedBa.empty()) fail("paradigm " + line.paradigm + " has no contracted -ba");
+    ParadigmForm f{p.contractedBa, Affirmative, Plain, 1, "", false};
+    f.gloss = eachAlternative(line.glosses[0], [](const std::string& a) { return "If " + lowerFirst(a); });
+    forms.push_back(f);
+  }
+  for (const ParadigmForm& pf : forms) {
     FormLine form;
+    form.ofParadigm = true;
     form.attributes = line.attributes;
-    form.attributes.sense = i % 2 == 0 ? Affirmative : Negative;
-    form.attributes.politeness = i < 8 && (i / 2) % 2 == 1 ? Polite : Plain;
+    form.attributes.sense = pf.sense;
+    form.attributes.politeness = pf.politeness;
+    form.attributes.colloquial = line.attributes.colloquial | pf.colloquial;
     form.added = line.added;
-    const bool carriesClass = i == 0 || (line.paradigm == "adj" && i == 1);
-    form.resultClass = carriesClass ? line.resultClass : VerbInflection;
-    form.gloss = paradigmGloss(glosses, i);
+    form.resultClass = pf.carriesClass ? line.resultClass : VerbInflection;
+    form.gloss = pf.gloss;
     for (const auto& [k, v] : line.specs) {
-      if (k == "X" || k == "P" || v == "-") form.specs[k] = v;
-      else form.specs[k] = v + p->second.endings[i];
+      if (k == "X" || k == "XI" || k == "XG" || k == "P" || v == "-") form.specs[k] = v;
+      else form.specs[k] = v + pf.ending;
     }
-    addForm(c, form, kana);
+    for (const NamedReplacement& n : line.named) {
+      NamedReplacement spelled = n;
+      spelled.romaji = n.romaji + pf.ending;
+      if (!n.written.empty()) spelled.written = n.written + writtenOf(pf.ending);
+      form.named.push_back(spelled);
+    }
+    addForm(c, form);
   }
 }
 
-// An exception rule in every slot: the word gets no form at all.
+// An exception rule in every slot that could serve the words: they get no
+// form at all. They are of the aisuru kind, which only the suru rules (and
+// named-word rules, which name other words) reach.
 void suppressEverywhere(VerbRules& rules, const std::vector<std::string>& words) {
   for (Case& c : rules.cases)
-    for (Group& gr : c.groups)
-      for (const std::string& w : words) gr.rules.push_back(exceptionFor(w));
+    for (Group& gr : c.groups) {
+      const bool suru = std::any_of(gr.rules.begin(), gr.rules.end(), [](const RuleLine& r) {
+        return r.resultClass != WordOverride && (r.mask & SuruAux) != 0;
+      });
+      if (suru)
+        for (const std::string& w : words) gr.rules.push_back(exceptionFor(w));
+    }
 }
 
 // Forms of the bare verb `verb` (suru, kuru, aru) made by the word rules for
 // it, spaces removed: the forms in which no stem of the verb can be seen.
+// Named-word rules are left out: the reverse search tries their words anyway.
 std::vector<std::string> nonstemForms(const VerbRules& rules, const std::string& verb) {
   std::vector<std::string> forms;
   for (const Case& c : rules.cases)
     for (const Group& gr : c.groups)
       for (const RuleLine& r : gr.rules)
-        if (r.word == verb && r.resultClass != WordOverride) {
+        if (r.word == verb && r.resultClass != WordOverride && r.mask != kNamedWord) {
           std::string f;
           for (char ch : r.suffix)
             if (ch != ' ') f += ch;
           forms.push_back(f);
         }
   return forms;
+}
+
+std::vector<std::string> sectionOf(const ClassSections& s, const std::string& key) {
+  auto it = s.find(key);
+  return it == s.end() ? std::vector<std::string>{} : it->second;
+}
+
+/// The class lists each kind of irregular verb belongs to.
+std::vector<std::string> sectionsOfKind(const std::string& kind) {
+  if (kind == "kuru") return {"AUXILIARIES", "PURE_IRREGULAR"};
+  if (kind == "iku" || kind == "tou" || kind == "aru" || kind == "honorific") {
+    return {"AUXILIARIES", "IRREGULAR_GODAN"};
+  }
+  if (kind == "teku") return {"IRREGULAR_GODAN"};
+  if (kind == "kureru") return {"IRREGULAR_ITIDAN"};
+  return {"AUXILIARIES"};  // zuru: an ending only
 }
 
 }  // namespace
@@ -378,7 +519,19 @@ const std::vector<std::string> kClassSections = {
     "PURE_IRREGULAR",   "IRREGULAR_GODAN",  "IRREGULAR_ITIDAN",   "ITIDAN_OR_GODAN",
     "IRU_GODANS",       "ERU_GODANS",       "NONSTEM_INFLECTIONS"};
 
-VerbRules expandVerbGrammar(const VerbSource& source, const KanaConverter& kana) {
+std::vector<std::string> ssuruVerbs(const ClassSections& hand, const ClassSections& edict) {
+  std::vector<std::string> words;
+  for (const ClassSections* s : {&hand, &edict})
+    for (const std::string& w : sectionOf(*s, "SPECIAL_SURU_CONJ"))
+      if (w.size() > 5 && w.compare(w.size() - 5, 5, "ssuru") == 0 &&
+          std::find(words.begin(), words.end(), w) == words.end())
+        words.push_back(w);
+  return words;
+}
+
+VerbRules expandVerbGrammar(const VerbSource& source, const std::vector<std::string>& ssuru,
+                            const KanaConverter& kana) {
+  const Expander expander(source, ssuru, kana);
   VerbRules rules;
   for (const SourceCase& sc : source.cases) {
     Case c;
@@ -386,8 +539,8 @@ VerbRules expandVerbGrammar(const VerbSource& source, const KanaConverter& kana)
     c.id = sc.id;
     for (const SourceLine& line : sc.lines) {
       try {
-        if (line.kind == SourceLine::Form) addForm(c, formOf(line), kana);
-        else addParadigm(c, line, kana);
+        if (line.kind == SourceLine::Form) expander.addForm(c, formOf(line));
+        else expander.addParadigm(c, line);
       } catch (const std::exception& e) {
         fail(source.path + ":" + std::to_string(line.lineNo) + ": " + e.what());
       }
@@ -407,22 +560,27 @@ std::vector<AdjectiveCase> expandAdjectiveGrammar(const std::vector<AdjectiveSou
     int sub = 0;
     for (const AdjectiveSourceRule& r : sc.rules) {
       ++sub;
-      c.rules.push_back({sub, r.resultClass, r.attributes, r.added, r.gloss, spaces(r.ending)});
+      if (r.ending[0] != '!') c.rules.push_back({sub, r.resultClass, r.attributes, r.added, r.gloss, spaces(r.ending), ""});
       for (const std::string& word : r.exceptions)
-        c.rules.push_back({sub, std::to_string(WordOverride), r.attributes, "", r.gloss, word});
+        c.rules.push_back({sub, WordOverride, r.attributes, "", r.gloss, word, ""});
+    }
+    // Named-word rules in slots of their own, after the case's others, so
+    // that an exception for their word does not silence them.
+    for (const AdjectiveSourceRule& r : sc.rules) {
+      if (r.named.empty()) continue;
+      ++sub;
+      for (const NamedReplacement& n : r.named)
+        c.rules.push_back({sub, kNamedWord | r.resultClass, r.attributes, r.added, r.gloss, spaces(n.romaji), n.word});
     }
     cases.push_back(c);
   }
   return cases;
 }
 
-ClassLists mergeClassLists(const VerbRules& rules, const ClassSections& hand, const ClassSections& edict) {
-  auto section = [](const ClassSections& s, const std::string& key) {
-    auto it = s.find(key);
-    return it == s.end() ? std::vector<std::string>{} : it->second;
-  };
-  const std::vector<std::string> edictExcluded = section(hand, "EDICT_EXCLUDE");
-  const std::vector<std::string> nonstemExcluded = section(hand, "NONSTEM_EXCLUDE");
+ClassLists mergeClassLists(const VerbSource& source, const VerbRules& rules, const ClassSections& hand,
+                           const ClassSections& edict) {
+  const std::vector<std::string> edictExcluded = sectionOf(hand, "EDICT_EXCLUDE");
+  const std::vector<std::string> nonstemExcluded = sectionOf(hand, "NONSTEM_EXCLUDE");
   auto excluded = [&](const std::string& form) {
     for (const std::string& p : nonstemExcluded)
       if (startsWith(form, p)) return true;
@@ -430,8 +588,14 @@ ClassLists mergeClassLists(const VerbRules& rules, const ClassSections& hand, co
   };
   ClassLists lists;
   for (const std::string& key : kClassSections) {
-    std::vector<std::string> words = section(hand, key);
-    for (const std::string& w : section(edict, key))
+    std::vector<std::string> words;
+    for (const std::string& kind : source.kindOrder) {
+      const std::vector<std::string> sections = sectionsOfKind(kind);
+      if (std::find(sections.begin(), sections.end(), key) == sections.end()) continue;
+      for (const IrregularWord& w : source.kinds.at(kind)) words.push_back(w.word);
+    }
+    for (const std::string& w : sectionOf(hand, key)) words.push_back(w);
+    for (const std::string& w : sectionOf(edict, key))
       if (std::find(edictExcluded.begin(), edictExcluded.end(), w) == edictExcluded.end()) words.push_back(w);
     if (key == "NONSTEM_INFLECTIONS")
       for (const char* verb : {"suru", "kuru", "aru"})

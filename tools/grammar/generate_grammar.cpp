@@ -18,13 +18,14 @@ int main(int argc, char** argv) {
   try {
     const KanaConverter kana;
     const std::string dir = argv[1], out = argv[3];
-    const VerbRules verbs = expandVerbGrammar(readVerbSource(dir + "/verbs.grammar"), kana);
+    const ClassSections hand = readClassSections(dir + "/verb_classes.grammar");
+    const ClassSections edict = readClassSections(argv[2]);
+    const VerbSource source = readVerbSource(dir + "/verbs.grammar");
+    const VerbRules verbs = expandVerbGrammar(source, ssuruVerbs(hand, edict), kana);
     save(out + "/Rules_Verbs.dat", verbRulesText(verbs));
     const auto adjectives = expandAdjectiveGrammar(readAdjectiveSource(dir + "/adjectives.grammar"));
     save(out + "/Rules_Adj.dat", adjectiveRulesText(adjectives));
-    const ClassLists lists =
-        mergeClassLists(verbs, readClassSections(dir + "/verb_classes.grammar"), readClassSections(argv[2]));
-    save(out + "/Rules_VClass.dat", classListsText(lists));
+    save(out + "/Rules_VClass.dat", classListsText(mergeClassLists(source, verbs, hand, edict)));
   } catch (const std::exception& e) {
     std::cerr << "generate_grammar: " << e.what() << "\n";
     return 1;

@@ -1,5 +1,7 @@
 #include "grammar_text.hpp"
 
+#include <iconv.h>
+
 std::string trim(const std::string& s) {
   std::size_t b = s.find_first_not_of(" \t\r");
   if (b == std::string::npos) return "";
@@ -36,3 +38,25 @@ std::string caseList(std::string s) {
 }
 
 void fail(const std::string& what) { throw std::runtime_error(what); }
+
+std::string eucFromUtf8(const std::string& utf8) {
+  iconv_t cd = iconv_open("EUC-JP", "UTF-8");
+  if (cd == reinterpret_cast<iconv_t>(-1)) fail("no UTF-8 to EUC-JP conversion");
+  std::string out(utf8.size() * 2 + 4, '\0');
+  char* in = const_cast<char*>(utf8.data());
+  std::size_t inLeft = utf8.size();
+  char* dst = out.data();
+  std::size_t outLeft = out.size();
+  const std::size_t done = iconv(cd, &in, &inLeft, &dst, &outLeft);
+  iconv_close(cd);
+  if (done == static_cast<std::size_t>(-1)) fail("not UTF-8 for EUC-JP: " + utf8);
+  out.resize(out.size() - outLeft);
+  return out;
+}
+
+std::string plainRomaji(const std::string& s) {
+  std::string out;
+  for (char c : spaces(s))
+    if (c != '^') out += c;
+  return out;
+}

@@ -21,5 +21,11 @@ std::string spaces(std::string s);
 /// Added cases are written with commas in the sources, bars in the rule files.
 std::string caseList(std::string s);
 
+/// EUC-JP bytes of a UTF-8 text (the sources write kanji in UTF-8).
+std::string eucFromUtf8(const std::string& utf8);
+
+/// The romaji with "_" for a space, without the kanji marks "^".
+std::string plainRomaji(const std::string& s);
+
 /// A mistake in a source: the generator stops with the message.
 [[noreturn]] void fail(const std::string& what);

@@ -5,6 +5,16 @@
 
 #include "grammar_text.hpp"
 
+namespace {
+
+/// A gloss is the last field of its line and read up to a comma.
+const std::string& checkedGloss(const std::string& gloss) {
+  if (gloss.find(',') != std::string::npos) fail("comma in the gloss \"" + gloss + "\"");
+  return gloss;
+}
+
+}  // namespace
+
 std::string verbRulesText(const VerbRules& rules) {
   std::ostringstream out;
   out << rules.cases.size() << " verb cases, generated from tools/grammar/verbs.grammar\n";
@@ -14,7 +24,7 @@ std::string verbRulesText(const VerbRules& rules) {
     for (const Group& gr : c.groups) {
       const Attributes& a = gr.attributes;
       out << ++sub << ", " << gr.rules.size() << ", " << a.sense << ", " << a.politeness << ", "
-          << a.attitude << ", " << a.colloquial << ", " << gr.added << ", " << gr.gloss << "\n";
+          << a.attitude << ", " << a.colloquial << ", " << gr.added << ", " << checkedGloss(gr.gloss) << "\n";
       for (const RuleLine& r : gr.rules)
         out << r.mask << ", " << r.word << ", " << r.resultClass << ", " << r.column << ", " << r.prefix << ", "
             << r.suffix << ", " << r.auxiliary << ", " << r.tail << "\n";
@@ -30,7 +40,8 @@ std::string adjectiveRulesText(const std::vector<AdjectiveCase>& cases) {
     out << c.name << ", " << c.id << ", " << c.rules.size() << "\n";
     for (const AdjectiveRuleLine& r : c.rules)
       out << r.subCase << ", " << r.resultClass << ", " << r.attributes.sense << ", " << r.attributes.politeness
-          << ", " << r.added << ", " << r.gloss << ", " << r.ending << "\n";
+          << ", " << r.added << ", " << checkedGloss(r.gloss) << ", " << r.ending
+          << (r.namedWord.empty() ? "" : ", " + r.namedWord) << "\n";
   }
   return out.str();
 }
