@@ -3,7 +3,7 @@ BUILD ?= build/release
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all configure build run test bench data grammar fuzz sanitize clean
+.PHONY: all configure build run test bench longrun data grammar fuzz sanitize clean
 
 all: build
 
@@ -50,6 +50,15 @@ fuzz:
 bench: build
 	$(BUILD)/bench/engine_bench
 	bench/run_bench.sh $(BUILD)/zunoka data bench 5
+
+# One long session of mixed commands over the bundled data, printing the
+# program's resident memory every LONGRUN_EVERY commands, so that growth over
+# a long run shows (under a minute for the default length, once built).
+LONGRUN_COMMANDS ?= 100000
+LONGRUN_EVERY ?= 10000
+longrun: build
+	tests/longrun/longrun.py --binary $(BUILD)/zunoka --data data \
+	  --commands $(LONGRUN_COMMANDS) --every $(LONGRUN_EVERY)
 
 clean:
 	rm -rf build

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "bench_data.hpp"
-#include "shell/commands.hpp"
+#include "shell/shell_commands.hpp"
 #include "shell/shell_context.hpp"
 #include "shell/shell_state.hpp"
 
@@ -123,7 +123,7 @@ void runDtest(benchmark::State& state, const char* which) {
     std::istringstream input("yes\n");
     std::ostringstream output;
     ShellContext context{data.kana, data.engine, shell, input, output};
-    dtestCommand(command, context);
+    findShellCommand("dtest")->handler(command, context);
     benchmark::DoNotOptimize(output.str().size());
   }
 }

@@ -72,7 +72,6 @@ CaseSelection selectInteractively(const std::vector<std::string>& caseNames,
 CaseSelection selectFromList(const std::vector<std::string>& caseNames,
                              const std::string& menuList, std::vector<std::string>& selected,
                              ShellContext& context) {
-  showCaseMenu(caseNames, false, context);
   std::string_view rest = menuList;
   while (!rest.empty()) {
     const std::string token = nextField(rest, '|');

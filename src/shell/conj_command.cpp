@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/commands.hpp"
+#include "shell/shell_commands.hpp"
 #include "shell/conj_request.hpp"
 #include "shell/conjugation_flows.hpp"
 #include "shell/shell_state.hpp"

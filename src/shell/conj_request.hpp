@@ -9,7 +9,8 @@
 /// Forcing switches of conj.
 enum ForceClass : int { NoForce = 0, ForceItidan = 1, ForceGodan = 2, ForceRegularSuru = 3 };
 
-/// Everything conj settles before a conjugation flow runs.
+/// Everything conj settles before a conjugation flow runs; the flow adds the
+/// results and hands the whole record to renderResults.
 struct ConjRequest {
   InflectionResult word;  ///< texts empty, class 0 until a switch or the current word sets it
   int force = NoForce;

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "command/console_input.hpp"
-#include "shell/commands.hpp"
+#include "shell/shell_commands.hpp"
 #include "shell/shell_state.hpp"
 
 namespace {
@@ -22,33 +22,24 @@ bool chooseMenu(const ParsedCommand& command, const ShellState& state, std::ostr
       "Switches -h (set from history) and -r (set from results) are mutually exclusive.  "
       "Use only one.";
   source = MenuSource::None;
-  bool seenHistory = false;
-  bool seenResults = false;
   for (const auto& parsed : command.switches) {
+    const MenuSource wanted = parsed.name == "h"   ? MenuSource::History
+                              : parsed.name == "r" ? MenuSource::Results
+                                                   : MenuSource::None;
+    if (wanted == MenuSource::None) continue;
     const char* message = nullptr;
-    if (parsed.name == "h") {
-      if (seenResults) {
-        message = kExclusive;
-      } else if (state.history.empty()) {
-        message = "No words have been conjugated yet.";
-      } else {
-        seenHistory = true;
-        source = MenuSource::History;
-      }
-    } else if (parsed.name == "r") {
-      if (seenHistory) {
-        message = kExclusive;
-      } else if (state.results.empty()) {
-        message = "There are no available results.";
-      } else {
-        seenResults = true;
-        source = MenuSource::Results;
-      }
+    if (source != MenuSource::None && source != wanted) {
+      message = kExclusive;
+    } else if (wanted == MenuSource::History && state.history.empty()) {
+      message = "No words have been conjugated yet.";
+    } else if (wanted == MenuSource::Results && state.results.empty()) {
+      message = "There are no available results.";
     }
     if (message != nullptr) {
       out << message << "\n\n" << std::flush;
       return false;
     }
+    source = wanted;
   }
   return true;
 }

@@ -5,7 +5,7 @@
 
 #include "command/console_input.hpp"
 #include "inflection/conjugation_engine.hpp"
-#include "shell/commands.hpp"
+#include "shell/shell_commands.hpp"
 
 namespace {
 

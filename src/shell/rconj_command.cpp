@@ -4,7 +4,7 @@
 
 #include "inflection/conjugation_engine.hpp"
 #include "romaji/kana_converter.hpp"
-#include "shell/commands.hpp"
+#include "shell/shell_commands.hpp"
 #include "shell/shell_state.hpp"
 
 namespace {

@@ -222,10 +222,9 @@ void formatResultFileBlock(const InflectionResult& result, std::ostream& stream)
   formatResultBlock(result, stream);
 }
 
-void renderResults(const InflectionResult& word, const std::vector<InflectionResult>& results,
-                   bool writeFile, std::string& fileName, std::int32_t sense,
-                   std::int16_t politeness, const std::vector<std::string>& selectedCases,
-                   ShellContext& context) {
+void renderResults(ConjRequest& request, ShellContext& context) {
+  const InflectionResult& word = request.word;
+  const std::vector<InflectionResult>& results = request.results;
   std::ostream& out = context.output;
   if (results.empty()) {
     out << "No Matching Rule(s).\n" << std::flush;
@@ -238,9 +237,10 @@ void renderResults(const InflectionResult& word, const std::vector<InflectionRes
     formatResultBlock(result, out);
     out << '\n' << std::flush;
   }
-  if (writeFile) {
-    adjustFileName(word.romaji, fileName);
-    writeResultFile(word, results, fileName, sense, politeness, selectedCases, context);
+  if (request.fileOutput) {
+    adjustFileName(word.romaji, request.fileName);
+    writeResultFile(word, results, request.fileName, request.senseFilter,
+                    request.politenessFilter, request.caseNames, context);
   }
   if (results.size() == 1) {
     context.state.currentWord = results.front();

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <cstdint>
 #include <iosfwd>
 #include <string>
-#include <vector>
 
 #include "inflection/inflection_result.hpp"
+#include "shell/conj_request.hpp"
 #include "shell/shell_context.hpp"
 
 /// The gloss line of a result: its gloss with the tags [do] [X] [does]
@@ -20,9 +19,6 @@ void formatResultBlock(const InflectionResult& result, std::ostream& stream);
 void formatResultFileBlock(const InflectionResult& result, std::ostream& stream);
 
 /// Prints every result (or "No Matching Rule(s)."), writes the EUC-JP file
-/// when asked, and makes a word the current word. `fileName` is adjusted in
-/// place (".euc" appended when needed).
-void renderResults(const InflectionResult& word, const std::vector<InflectionResult>& results,
-                   bool writeFile, std::string& fileName, std::int32_t sense,
-                   std::int16_t politeness, const std::vector<std::string>& selectedCases,
-                   ShellContext& context);
+/// when asked, and makes a word the current word. The request's `fileName`
+/// is adjusted in place (".euc" appended when needed).
+void renderResults(ConjRequest& request, ShellContext& context);

@@ -1,11 +1,13 @@
 #include "shell/startup.hpp"
 
+#include <array>
 #include <ostream>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 
-#include "command/argument_type.hpp"
 #include "inflection/conjugation_engine.hpp"
-#include "shell/commands.hpp"
+#include "shell/shell_commands.hpp"
 
 namespace {
 
@@ -36,37 +38,53 @@ constexpr std::string_view kBanner[] = {
 
 void line(std::ostream& out, std::string_view text) { out << text << '\n' << std::flush; }
 
-CommandHandler bind(bool (*handler)(const ParsedCommand&, ShellContext&),
-                    ShellContext& context) {
-  return [handler, &context](ParsedCommand command) { return handler(command, context); };
-}
+/// The rule files in load order; the program cannot go on without any of them.
+struct RuleFile {
+  std::string_view announcement;
+  const char* name;
+  bool (ConjugationEngine::*load)(const std::string& fileName);
+  std::array<std::string_view, 3> failure;  ///< printed when it fails to load; unused: empty
+};
+
+const RuleFile kRuleFiles[] = {
+    {"Loading Verb Rules",
+     "Rules_Verbs.dat",
+     &ConjugationEngine::loadVerbRules,
+     {"Zunokator Stopped: Verb rules file failed to load.",
+      "Make sure file 'Rules_Verbs.dat' is in the same directory as the executable."}},
+    {"Loading Verb Classes",
+     "Rules_VClass.dat",
+     &ConjugationEngine::loadVerbClasses,
+     {"Zunokator Stopped: Verb classification rules file failed to load.",
+      "Make sure file 'Rules_VClass.dat' is in the same directory as the executable.",
+      "Also make sure the internal format of the file is correct."}},
+    {"Loading Adjective Rules",
+     "Rules_Adj.dat",
+     &ConjugationEngine::loadAdjectiveRules,
+     {"Zunokator Stopped: Adjective rules file failed to load.",
+      "Make sure file 'Rules_Adj.dat' is in the same directory as the executable."}},
+};
 
 }  // namespace
 
 void declareCommands(CommandTable& table, ShellContext& context) {
-  table.addCommand("conj", bind(conjCommand, context))
-      .addSwitch('-', "v", AnyText, RequiredArgument)
-      .addSwitch('-', "a", AnyText, RequiredArgument)
-      .addSwitch('-', "s", AnyText, RequiredArgument)
-      .addSwitch('-', "p", AnyText, RequiredArgument)
-      .addSwitch('-', "i", AnyText, NoArgument)
-      .addSwitch('-', "g", AnyText, NoArgument)
-      .addSwitch('-', "rs", AnyText, NoArgument)
-      .addSwitch('-', "m", AnyText, OptionalArgument)
-      .addSwitch('-', "f", AnyText, OptionalArgument)
-      .addSwitch('-', "t", AnyText, RequiredArgument);
-  table.addCommand("rconj", bind(rconjCommand, context))
-      .addSwitch('-', "a", AnyText, NoArgument)
-      .addSwitch('-', "b", AnyText, NoArgument)
-      .addParameter("Inflected_Form", false, AnyText);
-  table.addCommand("cw", bind(cwCommand, context))
-      .addSwitch('-', "h", AnyText, NoArgument)
-      .addSwitch('-', "r", AnyText, NoArgument);
-  table.addCommand("dtest", bind(dtestCommand, context))
-      .addSwitch('-', "v", AnyText, NoArgument)
-      .addSwitch('-', "a", AnyText, NoArgument);
-  table.addCommand("help", bind(helpCommand, context)).addParameter("Command", false, AnyText);
-  table.addCommand("exit", bind(exitCommand, context));
+  for (const ShellCommand& command : shellCommands()) {
+    const ShellCommandHandler handler = command.handler;
+    if (handler == nullptr) {
+      throw std::logic_error("command declared without a handler: " + std::string(command.name));
+    }
+    CommandSpec& spec =
+        table.addCommand(std::string(command.name), [handler, &context](ParsedCommand parsed) {
+          return handler(parsed, context);
+        });
+    for (const SwitchDeclaration& declared : command.switches) {
+      spec.addSwitch(declared.prefix, std::string(declared.name), declared.type,
+                     declared.argument);
+    }
+    for (const ParameterDeclaration& declared : command.parameters) {
+      spec.addParameter(std::string(declared.name), declared.required, declared.type);
+    }
+  }
 }
 
 void printBanner(std::ostream& out) {
@@ -74,27 +92,12 @@ void printBanner(std::ostream& out) {
 }
 
 bool loadDataFiles(ConjugationEngine& engine, const KanaConverter& kana, std::ostream& out) {
-  line(out, "Loading Verb Rules");
-  if (!engine.loadVerbRules("Rules_Verbs.dat")) {
-    line(out, "Zunokator Stopped: Verb rules file failed to load.");
-    line(out, "Make sure file 'Rules_Verbs.dat' is in the same directory as the executable.");
-    line(out, "");
-    line(out, "");
-    return false;
-  }
-  line(out, "Loading Verb Classes");
-  if (!engine.loadVerbClasses("Rules_VClass.dat")) {
-    line(out, "Zunokator Stopped: Verb classification rules file failed to load.");
-    line(out, "Make sure file 'Rules_VClass.dat' is in the same directory as the executable.");
-    line(out, "Also make sure the internal format of the file is correct.");
-    line(out, "");
-    line(out, "");
-    return false;
-  }
-  line(out, "Loading Adjective Rules");
-  if (!engine.loadAdjectiveRules("Rules_Adj.dat")) {
-    line(out, "Zunokator Stopped: Adjective rules file failed to load.");
-    line(out, "Make sure file 'Rules_Adj.dat' is in the same directory as the executable.");
+  for (const RuleFile& file : kRuleFiles) {
+    line(out, file.announcement);
+    if ((engine.*file.load)(file.name)) continue;
+    for (const std::string_view text : file.failure) {
+      if (!text.empty()) line(out, text);
+    }
     line(out, "");
     line(out, "");
     return false;

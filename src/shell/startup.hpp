@@ -8,8 +8,8 @@
 class ConjugationEngine;
 class KanaConverter;
 
-/// Declares the six console commands, their switches and parameters; each
-/// handler works on `context`, which must outlive the table.
+/// Declares every command of shellCommands() with its switches and
+/// parameters; each handler works on `context`, which must outlive the table.
 void declareCommands(CommandTable& table, ShellContext& context);
 
 /// The banner printed before loading.

@@ -4,7 +4,7 @@
 Feeds the real program a scripted session (conj, rconj, cw with its menus,
 help, dtest refused, parse errors, result files) and reads its resident
 memory from /proc at every checkpoint, so that growth over a long session
-shows. Not part of the test suite: it takes minutes.
+shows. Not part of the test suite; `make longrun` runs it over the bundled data.
 
 Usage: tests/longrun/longrun.py [--binary PATH] [--data DIR] [--commands N]
                                 [--every N] [--seed N]

@@ -3,10 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "shell/commands.hpp"
+#include "shell/shell_commands.hpp"
 #include "shell_console.hpp"
 
 namespace {
+
+const ShellCommandHandler conjCommand = findShellCommand("conj")->handler;
 
 /// Switches as the parser hands them over, e.g. {{"v", "taberu"}, {"i", ""}}.
 ParsedCommand conjLine(const std::vector<std::pair<std::string, std::string>>& switches) {

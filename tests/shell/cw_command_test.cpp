@@ -4,9 +4,11 @@
 #include <vector>
 
 #include "render_string_shell.hpp"
-#include "shell/commands.hpp"
+#include "shell/shell_commands.hpp"
 
 namespace {
+
+const ShellCommandHandler cwCommand = findShellCommand("cw")->handler;
 
 const std::string kMenuRule(35, '-');
 const std::string kPrompt = "Choice (0 to cancel) >>";

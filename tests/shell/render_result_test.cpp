@@ -73,6 +73,23 @@ InflectionResult form(const std::string& romaji, std::int32_t sense, std::int32_
   return result;
 }
 
+/// renderResults over a request that holds these values, as the flows hand
+/// it over; `fileName` receives the adjusted name.
+void render(const InflectionResult& word, const std::vector<InflectionResult>& results,
+            bool fileOutput, std::string& fileName, std::int32_t sense, std::int16_t politeness,
+            const std::vector<std::string>& caseNames, ShellContext& context) {
+  ConjRequest request;
+  request.word = word;
+  request.results = results;
+  request.fileOutput = fileOutput;
+  request.fileName = fileName;
+  request.senseFilter = sense;
+  request.politenessFilter = politeness;
+  request.caseNames = caseNames;
+  renderResults(request, context);
+  fileName = request.fileName;
+}
+
 }  // namespace
 
 TEST(ExpandGloss, ReplacesEachTagByItsExtendedField) {
@@ -166,7 +183,7 @@ TEST(RenderResults, EmptyListSaysNoMatchingRuleAndMakesTheWordCurrent) {
   ScratchDirectory directory;
   StringShell shell;
   std::string fileName = directory.file("never.euc");
-  renderResults(dictionaryWord(), {}, true, fileName, 1, 3, {"Past"}, shell.context);
+  render(dictionaryWord(), {}, true, fileName, 1, 3, {"Past"}, shell.context);
   EXPECT_EQ(shell.output.str(),
             "No Matching Rule(s).\nLast word \"taberu\" is available for further operations.\n\n");
   EXPECT_EQ(shell.state.currentWord.romaji, "taberu");
@@ -178,7 +195,7 @@ TEST(RenderResults, OneResultBecomesTheCurrentWord) {
   StringShell shell;
   std::string fileName;
   const InflectionResult past = form("tabeta", 1, 2, "Past", "Ate");
-  renderResults(dictionaryWord(), {past}, false, fileName, 0, 0, {}, shell.context);
+  render(dictionaryWord(), {past}, false, fileName, 0, 0, {}, shell.context);
   std::ostringstream block;
   formatResultBlock(past, block);
   EXPECT_EQ(shell.output.str(),
@@ -195,7 +212,7 @@ TEST(RenderResults, SeveralResultsLeaveTheWordCurrent) {
   std::string fileName;
   const std::vector<InflectionResult> results = {form("tabeta", 1, 2, "Past", "Ate"),
                                                  form("tabenai", 2, 2, "Present", "Does not eat")};
-  renderResults(dictionaryWord(), results, false, fileName, 0, 0, {}, shell.context);
+  render(dictionaryWord(), results, false, fileName, 0, 0, {}, shell.context);
   std::ostringstream blocks;
   for (const auto& result : results) {
     formatResultBlock(result, blocks);
@@ -224,8 +241,8 @@ TEST(RenderResults, AppendsTheEucExtensionUnlessTheNameAlreadyEndsInIt) {
     std::filesystem::current_path(directory.file(""));
     StringShell shell;
     std::string fileName = c.given;
-    renderResults(dictionaryWord(), {form("tabeta", 1, 2, "Past", "Ate")}, true, fileName, 0, 0,
-                  {}, shell.context);
+    render(dictionaryWord(), {form("tabeta", 1, 2, "Past", "Ate")}, true, fileName, 0, 0, {},
+           shell.context);
     std::filesystem::current_path(cwd);
     EXPECT_EQ(fileName, c.expected);
     EXPECT_EQ(directory.names(), std::vector<std::string>{c.expected});
@@ -238,8 +255,7 @@ TEST(RenderResults, WritesTheHeaderAndFileBlocksByteForByte) {
   std::string fileName = directory.file("out");
   const std::vector<InflectionResult> results = {form("tabeta", 1, 2, "Past", "Ate"),
                                                  form("tabemasen", 2, 3, "Present", "Won't eat")};
-  renderResults(dictionaryWord(), results, true, fileName, 2, 3, {"Past", "Present"},
-                shell.context);
+  render(dictionaryWord(), results, true, fileName, 2, 3, {"Past", "Present"}, shell.context);
   EXPECT_EQ(fileName, directory.file("out.euc"));
   std::ostringstream blocks;
   for (const auto& result : results) {
@@ -286,7 +302,7 @@ TEST(RenderResults, HeaderFillsGapsAndEndsScreeningWithTwoLineFeeds) {
     InflectionResult word("kuru", 0, Plain, Affirmative, 5, 0);
     std::string fileName = directory.file("k.euc");
     const InflectionResult only = form("kita", 1, 2, "Past", "Came");
-    renderResults(word, {only}, true, fileName, c.sense, c.politeness, {}, shell.context);
+    render(word, {only}, true, fileName, c.sense, c.politeness, {}, shell.context);
     std::ostringstream block;
     formatResultFileBlock(only, block);
     EXPECT_EQ(readFile(fileName), "\n"
@@ -308,7 +324,7 @@ TEST(RenderResults, OpenFailureReportsTheAdjustedNameAndLeavesNoFile) {
   StringShell shell;
   std::string fileName = directory.file("missing/out");
   const InflectionResult only = form("tabeta", 1, 2, "Past", "Ate");
-  renderResults(dictionaryWord(), {only}, true, fileName, 0, 0, {}, shell.context);
+  render(dictionaryWord(), {only}, true, fileName, 0, 0, {}, shell.context);
   std::ostringstream block;
   formatResultBlock(only, block);
   EXPECT_EQ(shell.output.str(),
@@ -323,8 +339,8 @@ TEST(RenderResults, ATargetThatCannotBeWrittenIsLeftAsItWas) {
   std::filesystem::create_directory(directory.file("dir.euc"));
   StringShell shell;
   std::string fileName = directory.file("dir.euc");
-  renderResults(dictionaryWord(), {form("tabeta", 1, 2, "Past", "Ate")}, true, fileName, 0, 0,
-                {}, shell.context);
+  render(dictionaryWord(), {form("tabeta", 1, 2, "Past", "Ate")}, true, fileName, 0, 0, {},
+         shell.context);
   EXPECT_NE(shell.output.str().find("Error writing output to file: " + fileName + "\n\n"),
             std::string::npos);
   EXPECT_EQ(directory.names(), std::vector<std::string>{"dir.euc"});
@@ -336,8 +352,8 @@ TEST(RenderResults, RewritingReplacesTheOldFileWhole) {
   std::string fileName = directory.file("out.euc");
   std::ofstream(fileName) << std::string(5000, 'x');
   StringShell shell;
-  renderResults(dictionaryWord(), {form("tabeta", 1, 2, "Past", "Ate")}, true, fileName, 0, 0,
-                {}, shell.context);
+  render(dictionaryWord(), {form("tabeta", 1, 2, "Past", "Ate")}, true, fileName, 0, 0, {},
+         shell.context);
   const std::string content = readFile(fileName);
   EXPECT_EQ(content.substr(0, 28), "\nConjugation of:      taberu");
   EXPECT_EQ(content.find('x'), std::string::npos);
@@ -351,8 +367,8 @@ TEST(RenderResults, WritingThroughALinkReplacesTheFileItNames) {
   std::filesystem::create_symlink(real, directory.file("link.euc"));
   StringShell shell;
   std::string fileName = directory.file("link.euc");
-  renderResults(dictionaryWord(), {form("tabeta", 1, 2, "Past", "Ate")}, true, fileName, 0, 0,
-                {}, shell.context);
+  render(dictionaryWord(), {form("tabeta", 1, 2, "Past", "Ate")}, true, fileName, 0, 0, {},
+         shell.context);
   EXPECT_TRUE(std::filesystem::is_symlink(directory.file("link.euc")));
   EXPECT_EQ(readFile(real).substr(0, 28), "\nConjugation of:      taberu");
   EXPECT_EQ(directory.names(), (std::vector<std::string>{"link.euc", "real.euc"}));
