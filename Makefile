@@ -13,8 +13,10 @@ configure:
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-# Start the program on the bundled data.
-run: build
+# Build only the program (no tests, benchmarks or tools) and start it on the
+# bundled data.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target zunoka
 	cd data && ../$(BUILD)/zunoka
 
 # Build and pass every test.

@@ -39,12 +39,19 @@ void printStats(std::ostream& out, const ConversionStats& stats) {
     out << "  class " << wordClass << ": " << count << '\n';
     verbs += count;
   }
-  out << "verb lines: " << verbs << " (of which noun + suru: " << stats.suruNouns << ")\n";
-  out << "adjective lines: " << stats.adjectives << '\n';
+  out << "verb lines: " << verbs << " (of which noun + suru: " << stats.suruNouns << "), keys: "
+      << stats.verbKeys << '\n';
+  out << "adjective lines: " << stats.adjectives << ", keys: " << stats.adjectiveKeys << '\n';
+  out << "lines merged into another of their key: " << stats.merged << '\n';
+  out << "meanings lengthened or noted to tell homophones apart: " << stats.distinguished << '\n';
+  out << "homophones of different classes left alike: " << stats.indistinct << '\n';
+  out << "lines with a usage label: " << stats.marked << '\n';
+  out << "lines of a classical kind conjugated as a modern one: " << stats.corrected << '\n';
   out << "skipped, reading outside the syllable table: " << stats.unreadableKana << '\n';
   out << "skipped, key with an ending no rule serves: " << stats.unexpectedEnding << '\n';
   out << "skipped, irregular or outdated spelling: " << stats.variantSpellings << '\n';
-  out << "dropped as exact repeats: " << stats.duplicates << '\n';
+  out << "skipped, entries of verb kinds no rule serves: " << stats.unservedVerbs << '\n';
+  for (const auto& [tag, count] : stats.unservedKinds) out << "  " << tag << ": " << count << '\n';
 }
 
 }  // namespace

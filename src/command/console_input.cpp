@@ -10,6 +10,7 @@ bool readConsoleLine(std::istream& input, std::string& line, std::size_t limit) 
     return false;
   }
   bool readAnything = false;
+  bool keptCarriageReturn = false;
   for (;;) {
     const int c = buffer->sbumpc();
     if (c == std::char_traits<char>::eof()) {
@@ -18,8 +19,14 @@ bool readConsoleLine(std::istream& input, std::string& line, std::size_t limit) 
       return readAnything;
     }
     readAnything = true;
-    if (c == '\n') return true;
+    if (c == '\n') {
+      // A carriage return before the line feed is the line end of a file
+      // written on another system, not part of what was typed.
+      if (keptCarriageReturn) line.pop_back();
+      return true;
+    }
     // Characters beyond the limit belong to the same line and are dropped.
+    keptCarriageReturn = c == '\r' && line.size() < limit;
     if (line.size() < limit) line.push_back(static_cast<char>(c));
   }
 }

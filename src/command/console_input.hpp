@@ -6,7 +6,7 @@
 /// Longest typed line kept; the rest of a longer line is discarded.
 inline constexpr std::size_t kMaxLineLength = 255;
 
-/// Reads one line (its line end consumed, not kept), keeping its first
+/// Reads one line (its line end, LF or CR LF, consumed, not kept), keeping its first
 /// `limit` characters. False at end of input with nothing read.
 bool readConsoleLine(std::istream& input, std::string& line, std::size_t limit = kMaxLineLength);
 

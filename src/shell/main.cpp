@@ -1,3 +1,4 @@
+#include <csignal>
 #include <iostream>
 
 #include "command/command_table.hpp"
@@ -7,6 +8,9 @@
 #include "shell/startup.hpp"
 
 int main() {
+  // A file-size limit then makes a result file's write fail and be reported,
+  // instead of ending the program with its temporary file left behind.
+  std::signal(SIGXFSZ, SIG_IGN);
   KanaConverter kana;
   ConjugationEngine engine(kana);
   ShellState state;

@@ -1,16 +1,15 @@
 #include "shell/result_renderer.hpp"
 
 #include <array>
-#include <filesystem>
-#include <fstream>
 #include <iomanip>
 #include <ostream>
 #include <sstream>
 #include <string_view>
-#include <system_error>
+#include <utility>
 
 #include "inflection/word_class.hpp"
 #include "romaji/kana_converter.hpp"
+#include "shell/result_file.hpp"
 #include "shell/shell_state.hpp"
 
 namespace {
@@ -116,71 +115,18 @@ void writeFileHeader(const InflectionResult& word, std::int32_t sense, std::int1
   out << politenessScreenText(politeness) << "\n\n";
 }
 
-/// A name beside the target, in the same directory so that the rename that
-/// puts it in place never crosses file systems.
-std::filesystem::path temporaryNameFor(const std::filesystem::path& target) {
-  std::error_code ignored;
-  std::filesystem::path candidate = target;
-  candidate += ".part";
-  for (int suffix = 1; suffix < 1000 && std::filesystem::exists(candidate, ignored); ++suffix) {
-    candidate = target;
-    candidate += ".part" + std::to_string(suffix);
-  }
-  return candidate;
-}
-
-/// Writes `content` to `fileName`, creating or replacing it. The target is
-/// only replaced once every byte has been written, so a failure never leaves
-/// a half-written file behind. False on any failure.
-bool writeWholeFile(const std::string& fileName, const std::string& content) {
-  // The system reads a name only up to a NUL byte: a typed name holding one
-  // would silently write another file (without ".euc", perhaps a data file).
-  if (fileName.find('\0') != std::string::npos) return false;
-  std::filesystem::path target(fileName);
-  std::error_code error;
-  if (std::filesystem::is_symlink(std::filesystem::symlink_status(target, error))) {
-    // Writing through a link updates the file it names, not the link.
-    const std::filesystem::path resolved = std::filesystem::canonical(target, error);
-    if (!error) target = resolved;
-  }
-  if (std::filesystem::exists(target, error)) {
-    // An existing file that cannot be opened for writing stays untouched;
-    // appending nothing probes that without changing it.
-    std::ofstream probe(target, std::ios::out | std::ios::app | std::ios::binary);
-    if (!probe.is_open()) return false;
-  }
-  const std::filesystem::path temporary = temporaryNameFor(target);
-  {
-    std::ofstream out(temporary, std::ios::out | std::ios::trunc | std::ios::binary);
-    if (!out.is_open()) return false;
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.close();
-    if (!out) {
-      std::filesystem::remove(temporary, error);
-      return false;
-    }
-  }
-  std::filesystem::rename(temporary, target, error);
-  if (error) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-    return false;
-  }
-  return true;
-}
-
-void writeResultFile(const InflectionResult& word, const std::vector<InflectionResult>& results,
-                     const std::string& fileName, std::int32_t sense, std::int16_t politeness,
-                     const std::vector<std::string>& selectedCases, ShellContext& context) {
+/// The bytes of a result file: the header, then a file block per result.
+std::string resultFileBytes(const InflectionResult& word,
+                            const std::vector<InflectionResult>& results, std::int32_t sense,
+                            std::int16_t politeness, const std::vector<std::string>& selectedCases,
+                            const KanaConverter& kana) {
   std::ostringstream content;
-  writeFileHeader(word, sense, politeness, selectedCases, context.kana, content);
+  writeFileHeader(word, sense, politeness, selectedCases, kana, content);
   for (const auto& result : results) {
     formatResultFileBlock(result, content);
     content << '\n';
   }
-  if (!writeWholeFile(fileName, content.str())) {
-    context.output << "Error writing output to file: " << fileName << "\n\n" << std::flush;
-  }
+  return std::move(content).str();
 }
 
 }  // namespace
@@ -239,8 +185,12 @@ void renderResults(ConjRequest& request, ShellContext& context) {
   }
   if (request.fileOutput) {
     adjustFileName(word.romaji, request.fileName);
-    writeResultFile(word, results, request.fileName, request.senseFilter,
-                    request.politenessFilter, request.caseNames, context);
+    const std::string bytes = resultFileBytes(word, results, request.senseFilter,
+                                              request.politenessFilter, request.caseNames,
+                                              context.kana);
+    if (!writeResultFile(request.fileName, bytes)) {
+      out << "Error writing output to file: " << request.fileName << "\n\n" << std::flush;
+    }
   }
   if (results.size() == 1) {
     context.state.currentWord = results.front();

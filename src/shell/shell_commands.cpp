@@ -79,7 +79,7 @@ const std::vector<ShellCommand>& shellCommands() {
            "",
            "Examples:",
            "   rconj taberarenai",
-           "   rconj \"ai shimasu\"",
+           "   rconj \"ai simasu\"",
            "   rconj -a oisikunai",
            "   rconj -b tabeyasui",
            "",

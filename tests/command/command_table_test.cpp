@@ -2,6 +2,8 @@
 
 #include <sstream>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "command/argument_type.hpp"
 #include "command/command_table.hpp"
@@ -199,3 +201,25 @@ TEST(ParseMenuAnswer, LeadingDigitsInRangeWithoutOverflow) {
 }
 
 }  // namespace
+
+TEST(ReadConsoleLine, DropsOnlyACarriageReturnDirectlyBeforeTheLineFeed) {
+  struct Case {
+    std::string typed;
+    std::size_t limit;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {"yes\r\n\r\nno\n", 255, {"yes", "", "no"}},
+      {"a\rb\n\r\r\n", 255, {"a\rb", "\r"}},
+      {"end\r", 255, {"end\r"}},  // no line feed follows
+      {"abc\r\n", 3, {"abc"}},    // the return was past the limit
+      {"ab\r\n", 3, {"ab"}},
+  };
+  for (const Case& c : cases) {
+    std::istringstream input(c.typed);
+    std::vector<std::string> lines;
+    std::string line;
+    while (readConsoleLine(input, line, c.limit)) lines.push_back(line);
+    EXPECT_EQ(lines, c.lines) << c.typed;
+  }
+}

@@ -1,7 +1,8 @@
-// Conjugates every verb and adjective of the bundled dictionaries with every
-// case and checks that no form carries a spelling the kana converter refuses:
+// Checks over the bundled dictionaries. Every verb and adjective conjugated
+// with every case gives no form with a spelling the kana converter refuses:
 // a rule that spells an impossible syllable for some word is caught here even
-// when no sample word shows it.
+// when no sample word shows it. Every homophone menu tells its words apart,
+// and the verbs the grammar relies on are there with their kind.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -9,8 +10,10 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "dictionary/dictionary.hpp"
 #include "inflection/conjugation_engine.hpp"
 #include "romaji/kana_converter.hpp"
 
@@ -129,6 +132,79 @@ TEST(BundledWords, EveryDictionaryAdjectiveConjugatesIntoValidSpellingsOnly) {
     invalidForms.check(word, forms);
   }
   EXPECT_EQ(invalidForms.count, 0u) << invalidForms.report();
+}
+
+// A menu shows a key's entries by meaning alone (verbs in 45 columns,
+// adjectives in 50), so no two may read alike there; and a word labelled
+// archaic, slang and the like comes after the everyday words of its key.
+TEST(BundledWords, EveryMenuTellsItsEntriesApartEverydayWordsFirst) {
+  const ConjugationEngine& e = bundled();
+  const std::string usageLabels[] = {"(archaic)", "(obsolete)", "(slang)", "(jocular)", "(vulgar)"};
+  auto labelled = [&](const std::string& meaning) {
+    for (const std::string& label : usageLabels)
+      if (meaning.find(label) != std::string::npos) return true;
+    return false;
+  };
+  for (auto [dictionary, width] : {std::pair{&e.verbDictionary, 45}, std::pair{&e.adjectiveDictionary, 50}}) {
+    std::map<std::string, std::set<std::string>> shownByKey;
+    std::map<std::string, bool> labelSeen;
+    for (const auto& [key, entry] : *dictionary) {
+      EXPECT_TRUE(shownByKey[key].insert(entry.meaning.substr(0, width)).second)
+          << key << ": two entries read \"" << entry.meaning << "\"";
+      const bool marked = labelled(entry.meaning);
+      EXPECT_FALSE(labelSeen[key] && !marked) << key << ": \"" << entry.meaning << "\" follows a labelled word";
+      labelSeen[key] = labelSeen[key] || marked;
+    }
+  }
+}
+
+// EDICT marks most homophones (P), so this checks the converter's own order:
+// the word a learner means by a reading comes first in its menu.
+TEST(BundledWords, HomophoneMenusOfferTheEverydayWordFirst) {
+  const ConjugationEngine& e = bundled();
+  const Dictionary& verbs = e.verbDictionary;
+  const Dictionary& adjectives = e.adjectiveDictionary;
+  struct Case {
+    const Dictionary& dictionary;
+    const char* key;
+    const char* meaning;  // how the first entry's meaning begins
+  };
+  const Case cases[] = {
+      {verbs, "kaku", "to write"},       {verbs, "kaeru", "to return; to come home"},
+      {verbs, "kiru", "to cut"},         {verbs, "iu", "to say; to utter"},
+      {verbs, "kau", "to buy"},          {verbs, "au", "to meet"},
+      {verbs, "toru", "to take"},        {verbs, "kiku", "to hear"},
+      {verbs, "aku", "to open"},         {verbs, "tomaru", "to stop"},
+      {verbs, "kawaru", "to change"},    {adjectives, "hayai", "fast"},
+      {adjectives, "atui", "hot; warm"}, {adjectives, "katai", "hard"},
+  };
+  for (const Case& c : cases) {
+    std::vector<DictionaryEntry> found;
+    ASSERT_TRUE(c.dictionary.lookup(c.key, found)) << c.key;
+    EXPECT_EQ(found[0].meaning.rfind(c.meaning, 0), 0u)
+        << c.key << " opens with \"" << found[0].meaning << "\"";
+  }
+}
+
+TEST(BundledWords, GozaruIsTheHonorificIrregularGodanThatGivesGozaimasu) {
+  const ConjugationEngine& e = bundled();
+  std::vector<DictionaryEntry> found;
+  ASSERT_TRUE(e.verbDictionary.lookup("gozaru", found));
+  ASSERT_EQ(found.size(), 1u);
+  EXPECT_EQ(found[0].wordClass, IrregularGodan);
+  EXPECT_EQ(found[0].attitude, Honorific);
+
+  std::vector<InflectionResult> forms;
+  e.conjugateVerb(wordFromEntry(found[0], found[0].wordClass), "", 0, 0, forms);
+  std::set<std::string> romaji;
+  for (const InflectionResult& r : forms) romaji.insert(r.romaji);
+  for (const char* form : {"gozaimasu", "gozaimasen", "gozaimasita"}) EXPECT_EQ(romaji.count(form), 1u) << form;
+
+  std::vector<InflectionResult> candidates;
+  e.reverseSearchVerbs("gozaimasu", candidates);
+  bool listed = false;
+  for (const InflectionResult& c : candidates) listed = listed || c.romaji == "gozaru";
+  EXPECT_TRUE(listed) << "rconj gozaimasu lists gozaru";
 }
 
 }  // namespace

@@ -1,12 +1,20 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "shell/result_file.hpp"
 #include "shell/result_renderer.hpp"
 #include "render_string_shell.hpp"
 
@@ -372,4 +380,90 @@ TEST(RenderResults, WritingThroughALinkReplacesTheFileItNames) {
   EXPECT_TRUE(std::filesystem::is_symlink(directory.file("link.euc")));
   EXPECT_EQ(readFile(real).substr(0, 28), "\nConjugation of:      taberu");
   EXPECT_EQ(directory.names(), (std::vector<std::string>{"link.euc", "real.euc"}));
+}
+
+TEST(WriteResultFile, AFileWithSeveralNamesIsRewrittenInPlaceForEveryName) {
+  ScratchDirectory directory;
+  const std::string real = directory.file("real.euc");
+  std::ofstream(real) << std::string(5000, 'x');
+  std::filesystem::create_hard_link(real, directory.file("other.euc"));
+  EXPECT_TRUE(writeResultFile(real, "new"));
+  EXPECT_EQ(readFile(real), "new");
+  EXPECT_EQ(readFile(directory.file("other.euc")), "new");
+  EXPECT_EQ(std::filesystem::hard_link_count(real), 2u);
+  EXPECT_EQ(directory.names(), (std::vector<std::string>{"other.euc", "real.euc"}));
+}
+
+TEST(WriteResultFile, AWritableFileInAFolderNotWritableIsRewrittenInPlace) {
+  ScratchDirectory directory;
+  const std::string name = directory.file("kept.euc");
+  std::ofstream(name) << "old";
+  // Root writes any folder, so the write runs in a child that is not root.
+  constexpr uid_t kNobody = 65534;
+  const bool asRoot = ::geteuid() == 0;
+  if (asRoot) {
+    ASSERT_EQ(::chown(name.c_str(), kNobody, kNobody), 0);
+  } else {
+    std::filesystem::permissions(directory.file(""), std::filesystem::perms::owner_read |
+                                                         std::filesystem::perms::owner_exec);
+  }
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (asRoot && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) ::_exit(2);
+    ::_exit(writeResultFile(name, "new") ? 0 : 1);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  std::filesystem::permissions(directory.file(""), std::filesystem::perms::owner_all);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(readFile(name), "new");
+  EXPECT_EQ(directory.names(), std::vector<std::string>{"kept.euc"});
+}
+
+TEST(WriteResultFile, TheFileSizeLimitFailsTheWriteAndChangesNothing) {
+  ScratchDirectory directory;
+  std::ofstream(directory.file("one.euc")) << "old";
+  std::ofstream(directory.file("two.euc")) << "old";
+  std::filesystem::create_hard_link(directory.file("two.euc"), directory.file("link.euc"));
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);  // as main does
+  struct rlimit saved {};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  struct rlimit small = saved;
+  small.rlim_cur = 1024;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool replaced = writeResultFile(directory.file("one.euc"), std::string(4096, 'y'));
+  const bool rewritten = writeResultFile(directory.file("two.euc"), std::string(4096, 'y'));
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+  EXPECT_FALSE(replaced);
+  EXPECT_FALSE(rewritten);
+  EXPECT_EQ(readFile(directory.file("one.euc")), "old");
+  EXPECT_EQ(readFile(directory.file("two.euc")), "old");
+  EXPECT_EQ(directory.names(), (std::vector<std::string>{"link.euc", "one.euc", "two.euc"}));
+}
+
+TEST(WriteResultFile, AFifoIsWrittenOnlyWhileItHasAReader) {
+  ScratchDirectory directory;
+  const std::string fifo = directory.file("fifo.euc");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_FALSE(writeResultFile(fifo, "unread"));  // no reader: answered at once
+
+  const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  EXPECT_TRUE(writeResultFile(fifo, "read"));
+  char received[8] = {};
+  EXPECT_EQ(::read(reader, received, sizeof received), 4);
+  EXPECT_EQ(std::string(received, 4), "read");
+
+  // A reader that leaves halfway fails the write; SIGPIPE does not end the program.
+  ::fcntl(reader, F_SETFL, 0);
+  std::thread leaver([reader] {
+    char some[16];
+    (void)!::read(reader, some, sizeof some);
+    ::close(reader);
+  });
+  EXPECT_FALSE(writeResultFile(fifo, std::string(1 << 20, 'z')));
+  leaver.join();
+  EXPECT_EQ(directory.names(), std::vector<std::string>{"fifo.euc"});
 }

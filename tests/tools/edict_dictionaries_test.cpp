@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <optional>
 #include <set>
 #include <sstream>
@@ -34,9 +35,18 @@ DictionaryLine line(std::string key, std::string written, bool common, std::stri
   result.written = std::move(written);
   result.reading = "r";
   result.wordClass = Godan;
-  result.meaning = std::move(meaning);
+  result.meaning = meaning;
+  result.glosses = {meaning};
+  result.shown = {meaning};
   result.common = common;
   return result;
+}
+
+// The written form and meaning of each line, in order.
+Strings writtenAndMeanings(const std::vector<DictionaryLine>& lines) {
+  Strings out;
+  for (const DictionaryLine& l : lines) out.push_back(l.written + " " + l.meaning);
+  return out;
 }
 
 }  // namespace
@@ -63,31 +73,52 @@ TEST(VerbClassOfTag, MapsModernVerbKindsToTheirClasses) {
   for (const Case& c : cases) EXPECT_EQ(verbClassOfTag(c.tag), c.wordClass) << c.tag;
 }
 
-TEST(TrimMeaning, JoinsGlossesWhileTheyFitAndNeverCutsOne) {
+TEST(LabelledMeaning, JoinsGlossesWhileTheyFitNeverCutsOneAndKeepsTheLabelInSight) {
   struct Case {
     Strings glosses;
+    std::string label;
     std::size_t width;
     std::string meaning;
   };
   const Case cases[] = {
-      {{"to return", "to come home", "to go home"}, 45, "to return; to come home; to go home"},
-      {{"to return", "to come home", "to go home"}, 34, "to return; to come home"},
-      {{"to return", "to come home"}, 23, "to return; to come home"},
-      {{"to return", "to come home"}, 22, "to return"},
-      {{"to return"}, 5, "to return"},
-      {{"to move (in a direction or towards a place)", "to go"}, 20, "to move; to go"},
-      {{"to set somebody to work in an arrogant way"}, 20, "to set somebody to work in an arrogant way"},
-      {{"(archaic)"}, 5, "(archaic)"},
-      {{}, 45, ""},
+      {{"to return", "to come home", "to go home"}, "", 45, "to return; to come home; to go home"},
+      {{"to return", "to come home", "to go home"}, "", 34, "to return; to come home"},
+      {{"to return", "to come home"}, "", 23, "to return; to come home"},
+      {{"to return", "to come home"}, "", 22, "to return"},
+      {{"to return"}, "", 5, "to return"},
+      {{"to move (in a direction or towards a place)", "to go"}, "", 20, "to move; to go"},
+      {{"to set somebody to work in an arrogant way"}, "", 20, "to set somebody to work in an arrogant way"},
+      {{"(archaic)"}, "", 5, "(archaic)"},
+      {{}, "", 45, ""},
+      {{"to go around", "to circle"}, "(archaic)", 45, "to go around; to circle (archaic)"},
+      {{"to go around", "to circle"}, "(archaic)", 30, "to go around (archaic)"},
+      {{"to loving and taking care of something"}, "(archaic)", 45,
+       "(archaic) to loving and taking care of something"},
   };
-  for (const Case& c : cases) EXPECT_EQ(trimMeaning(c.glosses, c.width), c.meaning);
+  for (const Case& c : cases) EXPECT_EQ(labelledMeaning(c.glosses, c.label, c.width), c.meaning);
 }
 
-TEST(SuruMeaning, ReadsAsAVerb) {
-  EXPECT_EQ(suruMeaning({"study"}), "to study");
-  EXPECT_EQ(suruMeaning({"motion", "exercise"}), "to motion; to exercise");
-  EXPECT_EQ(suruMeaning({"to do one's best"}), "to do one's best");
-  EXPECT_EQ(suruMeaning({"study", "learning", "tutorial work"}, 21), "to study; to learning");
+TEST(UsageLabel, NamesTheMostSeriousMarkWhenEverySenseHasOne) {
+  struct Case {
+    std::vector<Strings> senseTags;
+    std::string label;
+  };
+  const Case cases[] = {
+      {{{"arch"}}, "(archaic)"},      {{{"obs", "uk"}}, "(obsolete)"},
+      {{{"joc", "sl"}}, "(slang)"},    {{{"net-sl"}}, "(slang)"},
+      {{{"X"}}, "(vulgar)"},          {{{"arch"}, {"vulg"}}, "(vulgar)"},
+      {{{"joc"}}, "(jocular)"},       {{{"arch"}, {"uk"}}, ""},
+      {{{"col"}}, ""},                {{}, ""},
+  };
+  for (const Case& c : cases) {
+    std::vector<EdictSense> senses(c.senseTags.size());
+    std::vector<const EdictSense*> pointers;
+    for (std::size_t i = 0; i < senses.size(); ++i) {
+      senses[i].tags = c.senseTags[i];
+      pointers.push_back(&senses[i]);
+    }
+    EXPECT_EQ(usageLabel(pointers), c.label) << c.senseTags.size() << " senses";
+  }
 }
 
 TEST(AttitudeOf, HonorificAndHumbleTagsGiveTheirAttitude) {
@@ -150,29 +181,37 @@ TEST(ConvertEdict, VerbEntriesGiveOneLinePerFormWithClassAndMeaning) {
 }
 
 TEST(ConvertEdict, NounTakingSuruBecomesTheJoinedCompound) {
-  auto out = convertLines({"勉強 [べんきょう] /(n,vs) (1) study/(n,vs) (2) diligence/(P)/"});
-  ASSERT_EQ(out.verbs.size(), 1u);
+  auto out = convertLines({"勉強 [べんきょう] /(n,vs) (1) study/(n,vs) (2) diligence/(P)/",
+                           "ふんばり /(n,vs) effort/to do one's best/"});
+  ASSERT_EQ(out.verbs.size(), 2u);
+  EXPECT_EQ(out.verbs[1].meaning, "to effort; to do one's best") << "each gloss reads as a verb, once";
   const DictionaryLine& verb = out.verbs[0];
   EXPECT_EQ(verb.key, "benkyousuru");
   EXPECT_EQ(verb.written, euc("勉強する"));
   EXPECT_EQ(verb.reading, euc("べんきょうする"));
   EXPECT_EQ(verb.wordClass, SuruAux);
   EXPECT_EQ(verb.meaning, "to study");
-  EXPECT_EQ(out.stats.suruNouns, 1u);
+  EXPECT_EQ(out.stats.suruNouns, 2u);
 }
 
 TEST(ConvertEdict, TrueAdjectivesGoToTheAdjectiveDictionary) {
-  auto out = convertLines({
+  Strings edict = {
       "高い [たかい] /(adj-i) (1) high/tall/(adj-i) (2) expensive/(P)/",
       "いい /(adj-ix) (1) good/excellent/(P)/",
       "高 [たか] /(adj-na) quantity/",
-  });
-  ASSERT_EQ(out.adjectives.size(), 2u);
-  EXPECT_EQ(out.adjectives[0].key, "ii");
-  EXPECT_EQ(out.adjectives[0].written, euc("いい")) << "a kana-only entry is written in kana";
-  EXPECT_EQ(out.adjectives[1].key, "takai");
-  EXPECT_EQ(out.adjectives[1].meaning, "high; tall");
-  EXPECT_EQ(out.adjectives[1].wordClass, TrueAdjective);
+      "扱い難い [あつかいにくい] /(adj-i) hard to handle/",
+      "扱いにくい [あつかいにくい] /(adj-i) hard to handle/",
+  };
+  // Enough common headwords with 難 that it counts as a common kanji.
+  edict.insert(edict.end(), 8, "難 [なん] /(n) difficulty/(P)/");
+  auto out = convertLines(edict);
+  ASSERT_EQ(out.adjectives.size(), 3u);
+  EXPECT_EQ(out.adjectives[0].written, euc("扱いにくい")) << "a compound writes its -nikui in kana";
+  EXPECT_EQ(out.adjectives[1].key, "ii");
+  EXPECT_EQ(out.adjectives[1].written, euc("いい")) << "a kana-only entry is written in kana";
+  EXPECT_EQ(out.adjectives[2].key, "takai");
+  EXPECT_EQ(out.adjectives[2].meaning, "high; tall");
+  EXPECT_EQ(out.adjectives[2].wordClass, TrueAdjective);
   EXPECT_TRUE(out.verbs.empty());
 }
 
@@ -218,26 +257,97 @@ TEST(ConvertEdict, AWordUsuallyInKanaKeepsItsKanaWhenItsKanjiIsAVariant) {
   EXPECT_EQ(out.adjectives[0].written, euc("煩い"));
 }
 
-TEST(OrderHomophones, SortsByKeyCommonFirstThenInEdictOrder) {
+TEST(OrderHomophones, SortsByKeyUnlabelledFirstCommonFirstThenInEdictOrder) {
   std::vector<DictionaryLine> lines = {
-      line("kaeru", "a", false), line("kaeru", "b", true), line("kaeru", "c", false),
-      line("kaeru", "d", true),  line("ageru", "e", false), line("Zz", "f", false),
+      line("kaeru", "a", false, "1"), line("kaeru", "b", true, "2"), line("kaeru", "c", false, "3"),
+      line("kaeru", "d", true, "4"),  line("ageru", "e", false, "5"), line("Zz", "f", false, "6"),
   };
-  EXPECT_EQ(orderHomophones(lines), 0u);
+  lines[1].label = "(archaic)";
+  HomophoneCounts counts = orderHomophones(lines);
+  EXPECT_EQ(counts.merged, 0u);
   Strings written;
   for (const DictionaryLine& l : lines) written.push_back(l.written);
-  EXPECT_EQ(written, (Strings{"f", "e", "b", "d", "a", "c"}));
+  EXPECT_EQ(written, (Strings{"f", "e", "d", "a", "c", "b"}));
 }
 
-TEST(OrderHomophones, DropsExactRepeatsOnly) {
-  std::vector<DictionaryLine> lines = {
-      line("kaeru", "a", false, "x"), line("kaeru", "b", true, "x"), line("kaeru", "a", true, "x"),
-      line("kaeru", "a", false, "y"), line("kiru", "a", false, "x"),
+// Each case: EDICT lines, the menu lines they make (written form and
+// meaning), and how many lines were merged, lengthened or noted, labelled.
+TEST(ConvertEdict, MakesHomophoneMenusWhoseLinesTellTheWordsApart) {
+  struct Case {
+    const char* what;
+    Strings edict;
+    Strings menu;
+    std::size_t merged, distinguished, marked;
   };
-  EXPECT_EQ(orderHomophones(lines), 1u);
-  ASSERT_EQ(lines.size(), 4u);
-  EXPECT_TRUE(lines[1].common) << "the common copy is the one kept";
-  EXPECT_EQ(lines[1].written, "a");
+  const Case cases[] = {
+      {"spellings of one word: our everyday spelling over (P), a spelling of some senses merged",
+       {"在る [ある] /(v5r-i,vi) (1) (uk) to be/to exist/(P)/",
+        "有る [ある] /(v5r-i,vi) (1) (uk) to be/to exist/(P)/",
+        "画く [かく] /(v5k,vt) to draw/to paint/", "描く [かく] /(v5k,vt) to draw/to paint/",
+        "描く [えがく] /(v5k,vt) to draw/to paint/(P)/", "云う [いう] /(v5u) to say/(P)/",
+        "言う [いう] /(v5u) (1) to say/(v5u) (2) to go (e.g. \"the alarm went ping\")/",
+        "きる /(v1) to wear/", "きる /(v5r) to cut/"},
+       {euc("在る") + " to be; to exist", euc("描く") + " to draw; to paint", euc("言う") + " to say",
+        euc("描く") + " to draw; to paint", euc("きる") + " to wear", euc("きる") + " to cut"},
+       3, 0, 0},
+      {"a spelling another reading claims or a katakana rendering gives way; compounds tell"
+       " the common word",
+       {"ダベる /(v5r) to chat/(P)/", "駄弁る [だべる] /(v5r) to chat/",
+        "放す [はなす] /(v5s) to release/(P)/", "話す [はなす] /(v5s) to speak/(P)/",
+        "話し方 [はなしかた] /(n) way of speaking/(P)/", "戻る [もどる] /(v5r) to return/(P)/",
+        "戻る [もとる] /(v5r) to go against/", "悖る [もとる] /(v5r) to go against/"},
+       {euc("駄弁る") + " to chat", euc("話す") + " to speak", euc("放す") + " to release",
+        euc("戻る") + " to return", euc("悖る") + " to go against"},
+       2, 0, 0},
+      {"the later takes a sense of its own, else (its own too long) the earlier; no room: merged",
+       {"上げる [あげる] /(v1,vt) (1) to raise/to elevate/(v1,vt) (2) to give/(P)/",
+        "揚げる [あげる] /(v1,vt) (1) to raise/to elevate/(v1,vt) (2) to deep-fry/",
+        "帰す [かえす] /(v5s) to send back/to make someone go back to where they came from/",
+        "返す [かえす] /(v5s) (1) to send back/(v5s) (2) to return (something)/(P)/",
+        "高ぶる [たかぶる] /(v5r) to be in a state of heightened excitement or agitation/"
+        "to be proud/(P)/",
+        "たかぶる /(v5r) to be in a state of heightened excitement or agitation/to become elated/"},
+       {euc("上げる") + " to raise; to elevate", euc("揚げる") + " to raise; to elevate; to deep-fry",
+        euc("返す") + " to send back; to return (something)", euc("帰す") + " to send back",
+        euc("高ぶる") + " to be in a state of heightened excitement or agitation"},
+       1, 2, 0},
+      {"alike but for the kind: the menu says which is which",
+       {"しける /(v5r,vi) to be damp/", "しける /(v1,vi) to be damp/"},
+       {euc("しける") + " to be damp (godan)", euc("しける") + " to be damp (itidan)"}, 0, 1, 0},
+      {"unusual words are labelled and come after the everyday ones",
+       {"回る [みる] /(v1) (arch) to go around/", "見る [みる] /(v1,vt) (1) to see/to look/(P)/",
+        "氏ぬ [しぬ] /(v5n,vi) (joc) (sl) to die/",
+        "死ぬ [しぬ] /(v5n,vn,vi) (1) to die/to pass away/(P)/"},
+       {euc("見る") + " to see; to look", euc("回る") + " to go around (archaic)",
+        euc("死ぬ") + " to die; to pass away", euc("氏ぬ") + " to die (slang)"},
+       0, 0, 2},
+  };
+  for (const Case& c : cases) {
+    auto out = convertLines(c.edict);
+    EXPECT_EQ(writtenAndMeanings(out.verbs), c.menu) << c.what;
+    EXPECT_EQ(out.stats.merged, c.merged) << c.what;
+    EXPECT_EQ(out.stats.distinguished, c.distinguished) << c.what;
+    EXPECT_EQ(out.stats.marked, c.marked) << c.what;
+  }
+}
+
+TEST(ConvertEdict, GozaruIsAnHonorificIrregularGodanOtherClassicalVerbsAreCounted) {
+  auto out = convertLines({
+      "ご座る [ござる] /(v4r,vi) (pol) (arch) (abbr) (uk) to be/",
+      "御座る [ござる] /(v4r,vi) (pol) (arch) (abbr) (uk) to be/",
+      "おじゃる /(v4r,vi) (1) (arch) (hon) to come/",
+      "がす /(vs-c,vi) (arch) to lie down/",
+  });
+  ASSERT_EQ(out.verbs.size(), 1u);
+  const DictionaryLine& gozaru = out.verbs[0];
+  EXPECT_EQ(gozaru.key, "gozaru");
+  EXPECT_EQ(gozaru.written, euc("御座る"));
+  EXPECT_EQ(gozaru.wordClass, IrregularGodan);
+  EXPECT_EQ(gozaru.attitude, Honorific);
+  EXPECT_EQ(gozaru.meaning, "to be (polite forms only)");
+  EXPECT_EQ(classListsOf(out.verbs).irregularGodan, std::set<std::string>{"gozaru"});
+  EXPECT_EQ(out.stats.unservedVerbs, 2u);
+  EXPECT_EQ(out.stats.unservedKinds, (std::map<std::string, std::size_t>{{"v4r", 1}, {"vs-c", 1}}));
 }
 
 TEST(ClassListsOf, CollectsTheKeysEachListNeeds) {

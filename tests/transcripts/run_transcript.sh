@@ -14,6 +14,10 @@
 #   setup.sh        optional: run in the working directory before the program
 #   expected_files/ optional: files the run must leave, compared byte for byte
 #   absent          optional: names of files the run must not leave
+#   listing         optional: every name the run must leave, as `ls -A` lists
+#                   them (the runner's own .stdout aside)
+#   check.sh        optional: run in the working directory afterwards; a
+#                   non-zero status fails the scenario (say why on stdout)
 #
 # With BLESS=1 in the environment the output is written as the new expected
 # transcript instead (read it line by line before committing).
@@ -75,5 +79,15 @@ if [ -f "$case_dir/absent" ]; then
       failed=1
     fi
   done < "$case_dir/absent"
+fi
+if [ -f "$case_dir/listing" ]; then
+  listed=$(cd "$work" && LC_ALL=C ls -A | grep -vx '.stdout')
+  if ! diff -u "$case_dir/listing" <(printf '%s\n' "$listed"); then
+    echo "the working directory holds other names than $case_dir/listing"
+    failed=1
+  fi
+fi
+if [ -f "$case_dir/check.sh" ]; then
+  (cd "$work" && bash "$case_dir/check.sh") || { echo "check.sh failed"; failed=1; }
 fi
 exit $failed

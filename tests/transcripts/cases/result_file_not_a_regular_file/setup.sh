@@ -1,0 +1,2 @@
+mkfifo fifo.euc
+ln -s /dev/null null.euc

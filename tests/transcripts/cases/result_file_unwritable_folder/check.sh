@@ -1,0 +1,1 @@
+[ "$(readlink proc.euc)" = /proc/zunoka.euc ] || { echo "proc.euc is not its old link"; exit 1; }
