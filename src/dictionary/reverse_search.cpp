@@ -3,6 +3,8 @@
 // forms spells the typed form. Only the romaji of the forms is built, and a
 // word or a rule whose fixed spelling cannot give the form is passed over
 // before any form is built; the candidates are those of conjugating in full.
+// A word named by a named-word rule skips the spelling tests: its form owes
+// nothing to its own spelling.
 
 #include <algorithm>
 #include <string>
@@ -103,6 +105,23 @@ bool tailFits(const InflectionRule& rule, std::string_view bare) {
   return endsWithIgnoringSpaces(bare, rule.formation.suffix, rule.formation.auxiliary);
 }
 
+/// Walks sorted keys in rising order alongside the sorted named words and
+/// tells whether each key is one of them.
+class NamedWordCursor {
+ public:
+  explicit NamedWordCursor(const std::vector<std::string>& words) : words_(words) {}
+
+  /// For keys given in rising order.
+  bool names(std::string_view key) {
+    while (next_ < words_.size() && std::string_view(words_[next_]) < key) ++next_;
+    return next_ < words_.size() && words_[next_] == key;
+  }
+
+ private:
+  const std::vector<std::string>& words_;
+  std::size_t next_ = 0;
+};
+
 /// The romaji of the rule's form, as applyRule spells it.
 std::string formRomaji(const InflectionRule& rule, const InflectionResult& word) {
   return rule.word.empty() ? regularFormRomaji(rule, word) : wordFormRomaji(rule, rule.word, word);
@@ -120,7 +139,12 @@ bool ConjugationEngine::someSlotSpells(const InflectionResult& word, std::string
   const auto wordBits = static_cast<std::uint16_t>(word.wordClass);
   std::vector<std::uint32_t> slots;
   for (const IndexedRule<InflectionRule>& visit : verbIndex_.visits) {
-    if (visit.exception || (visit.appliesTo & wordBits) == 0) continue;
+    if (visit.anyClass) {
+      // An exception makes no form; a named-word rule serves its word alone.
+      if (visit.exception || visit.rule->word != word.romaji) continue;
+    } else if ((visit.appliesTo & wordBits) == 0) {
+      continue;
+    }
     if (fitSlots[visit.slot] || !tailFits(*visit.rule, bare)) continue;
     fitSlots[visit.slot] = true;
     slots.push_back(visit.slot);
@@ -136,7 +160,7 @@ bool ConjugationEngine::someSlotSpells(const InflectionResult& word, std::string
     std::size_t longest = 0;
     for (std::uint32_t position : verbIndex_.visitsOfSlot[slot]) {
       const IndexedRule<InflectionRule>& visit = verbIndex_.visits[position];
-      if (!visit.exception && (visit.appliesTo & wordBits) == 0) continue;
+      if (!visit.anyClass && (visit.appliesTo & wordBits) == 0) continue;
       if (!ruleApplies(*visit.rule, word, 0, 0, classLists.auxiliaries)) continue;
       applying.push_back(&visit);
       if (visit.exception) {
@@ -169,15 +193,22 @@ void ConjugationEngine::reverseSearchVerbs(std::string form,
   const std::string bare = withoutSpaces(form);
   // The shapes describe the rules only while the index is current.
   const bool mayPrune = verbIndex_.isCurrentFor(verbRules);
+  std::vector<std::string> unindexedNames;
+  if (!mayPrune) unindexedNames = namedWordsOf(verbRules);
+  const std::vector<std::string>& namedWords = mayPrune ? verbIndex_.namedWords : unindexedNames;
 
   InflectionResult word;  // only what choosing rules and spelling romaji read
   std::vector<const InflectionRule*> chosen;
   std::vector<bool> fitSlots(mayPrune ? verbIndex_.slotCount : 0, false);
+  NamedWordCursor named(namedWords);
   const auto tryEntry = [&](std::string_view key, std::int16_t givenClass,
                             const std::pair<const std::string, DictionaryEntry>& item) {
+    const bool isNamed = !namedWords.empty() && named.names(key);
     const std::int16_t wordClass = givenClass != 0 ? givenClass : classifyVerb(item.first);
     const bool stemless = (wordClass & kStemlessClasses) != 0;
-    if (isNonstemForm) {
+    if (isNamed) {
+      // Always conjugated, whatever the form.
+    } else if (isNonstemForm) {
       if (!stemless) return;
     } else {
       if (!firstLetterFits(key, form)) return;
@@ -185,7 +216,9 @@ void ConjugationEngine::reverseSearchVerbs(std::string form,
     }
     const bool spaceless = key.find(' ') == std::string_view::npos;
     const bool prunable = mayPrune && spaceless;
-    if (prunable && !someShapeFits(verbIndex_.stemShapes, wordClass, key, bare)) return;
+    if (prunable && !isNamed && !someShapeFits(verbIndex_.stemShapes, wordClass, key, bare)) {
+      return;
+    }
 
     word.romaji.assign(key);
     word.wordClass = wordClass;
@@ -205,7 +238,8 @@ void ConjugationEngine::reverseSearchVerbs(std::string form,
 
   // Only keys beginning with the form's first letter (or, after an o, its
   // second) pass the letter test; each such run is contiguous in key order,
-  // and the runs are walked in key order. A non-stem form tries every key.
+  // and the runs, with the keys of named words, are walked in key order. A
+  // non-stem form tries every key.
   std::vector<char> letters{form[0]};
   if (form[0] == 'o' && form[1] != 'o') {
     letters.push_back(form[1]);
@@ -223,21 +257,42 @@ void ConjugationEngine::reverseSearchVerbs(std::string form,
       for (const auto& record : records) tryEntry(index->keyOf(record), record.wordClass, *record.item);
       return;
     }
+    // Runs of records, which are in key order: those of each letter, then
+    // those of each named word; walked in key order, each record once.
+    using Run = std::pair<const DictionaryKeyIndex::Record*, const DictionaryKeyIndex::Record*>;
+    const auto runFrom = [&](std::string_view from, const auto& belongs) {
+      const DictionaryKeyIndex::Record* first = std::lower_bound(
+          records.data(), records.data() + records.size(), from,
+          [&](const DictionaryKeyIndex::Record& record, std::string_view key) {
+            return index->keyOf(record) < key;
+          });
+      const DictionaryKeyIndex::Record* last = first;
+      while (last != records.data() + records.size() && belongs(index->keyOf(*last))) ++last;
+      return Run(first, last);
+    };
+    std::vector<Run> runs;
     for (char letter : letters) {
-      auto it = std::lower_bound(records.begin(), records.end(), std::string_view(&letter, 1),
-                                 [&](const DictionaryKeyIndex::Record& record, std::string_view key) {
-                                   return index->keyOf(record) < key;
-                                 });
-      for (; it != records.end() && beginsWith(index->keyOf(*it), letter); ++it) {
+      runs.push_back(runFrom(std::string_view(&letter, 1),
+                             [&](std::string_view key) { return beginsWith(key, letter); }));
+    }
+    for (const std::string& name : namedWords) {
+      runs.push_back(runFrom(name, [&](std::string_view key) { return key == name; }));
+    }
+    std::sort(runs.begin(), runs.end());
+    const DictionaryKeyIndex::Record* done = records.data();
+    for (const auto& [first, last] : runs) {
+      for (const DictionaryKeyIndex::Record* it = std::max(first, done); it < last; ++it) {
         tryEntry(index->keyOf(*it), it->wordClass, *it->item);
       }
+      done = std::max(done, last);
     }
     return;
   }
 
-  // Entries changed by hand since loading: walk the multimap itself.
+  // Entries changed by hand since loading: walk the multimap itself, all of
+  // it when some word is named.
   const Dictionary::Entries& entries = verbDictionary.entries;
-  if (isNonstemForm) {
+  if (isNonstemForm || !namedWords.empty()) {
     for (const auto& item : entries) tryEntry(item.first, item.second.wordClass, item);
     return;
   }
@@ -255,9 +310,15 @@ void ConjugationEngine::reverseSearchAdjectives(std::string form,
   InflectionResult word;
   word.wordClass = TrueAdjective;
   std::vector<const AdjectiveRule*> chosen;
+  const std::vector<std::string> namedWords = adjectiveIndex_.isCurrentFor(adjectiveRules)
+                                                  ? adjectiveIndex_.namedWords
+                                                  : namedWordsOf(adjectiveRules);
+  NamedWordCursor named(namedWords);
   for (const auto& [key, entry] : adjectiveDictionary) {
-    if (key.empty() || key[0] != form[0]) continue;
-    if (form.find(std::string_view(key).substr(0, key.size() - 1)) == std::string::npos) continue;
+    if (!named.names(key)) {
+      if (key.empty() || key[0] != form[0]) continue;
+      if (form.find(std::string_view(key).substr(0, key.size() - 1)) == std::string::npos) continue;
+    }
     word.romaji = key;
     chosen.clear();
     chooseAdjectiveRules(word, std::string(), 0, 0, chosen);

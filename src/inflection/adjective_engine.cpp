@@ -7,6 +7,7 @@
 
 #include "inflection/conjugation_engine.hpp"
 #include "inflection/slot_suppression.hpp"
+#include "romaji/form_assembly.hpp"
 #include "romaji/kana_converter.hpp"
 
 namespace {
@@ -28,6 +29,9 @@ bool adjectiveRuleApplies(const AdjectiveRule& rule, const InflectionResult& wor
                           std::int32_t senseFilter, std::int16_t politenessFilter) {
   if (isException(rule.resultClass)) return word.romaji == rule.ending;
   if ((static_cast<std::uint16_t>(word.wordClass) & TrueAdjective) == 0) return false;
+  if (const std::string_view named = namedWord(rule); !named.empty() && word.romaji != named) {
+    return false;
+  }
   if (contains(word.appliedCases, rule.caseId)) return false;
   if (senseFilter != 0 && senseFilter != rule.sense) return false;
   if (politenessFilter != 0 && politenessFilter != rule.politeness) return false;
@@ -35,6 +39,7 @@ bool adjectiveRuleApplies(const AdjectiveRule& rule, const InflectionResult& wor
 }
 
 std::string adjectiveFormRomaji(const AdjectiveRule& rule, const InflectionResult& word) {
+  if (!namedWord(rule).empty()) return rule.ending;
   return withoutLast(word.romaji, 1) + rule.ending;
 }
 
@@ -42,11 +47,19 @@ InflectionResult applyAdjectiveRule(const AdjectiveRule& rule, const InflectionR
                                     const KanaConverter& kana) {
   InflectionResult form;
   form.romaji = adjectiveFormRomaji(rule, word);
-  // The written form keeps its kanji; only the final kana i is replaced.
-  form.written = word.written.empty() ? kana.toKana(form.romaji)
-                                      : withoutLast(word.written, 2) + kana.toKana(rule.ending);
-  form.reading = kana.toKana(form.romaji);
-  form.wordClass = rule.resultClass;
+  form.reading = formKana(kana, form.romaji, 0, form.romaji.size());
+  if (!namedWord(rule).empty()) {
+    form.written = writtenKeepingKanji(word.written, word.reading, form.reading);
+    form.wordClass = static_cast<std::int16_t>(rule.resultClass & ~NamedWord);
+  } else {
+    // The written form keeps its kanji; only the final kana i is replaced.
+    const std::size_t stem = form.romaji.size() - rule.ending.size();
+    form.written = word.written.empty()
+                       ? form.reading
+                       : withoutLast(word.written, 2) +
+                             formKana(kana, form.romaji, stem, form.romaji.size());
+    form.wordClass = rule.resultClass;
+  }
   form.politeness = rule.politeness;
   form.sense = rule.sense;
   form.caseName = rule.caseName;

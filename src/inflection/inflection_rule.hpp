@@ -3,11 +3,14 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "inflection/word_class.hpp"
 
 /// How a verb rule spells its form (see form_assembly.hpp).
 struct RuleFormation {
-  std::int32_t endingColumn = 0;  ///< column of VerbEndingTable; outside 0..7 reads as empty
+  std::int32_t endingColumn = 0;  ///< column of VerbEndingTable; outside 0..11 reads as empty
   std::string prefix;             ///< romaji before the stem
   std::string suffix;             ///< romaji after the ending, or the whole replacement of `word`
   std::string auxiliary;          ///< romaji word after one space; empty for none
@@ -25,7 +28,7 @@ struct InflectionRule {
   std::uint8_t colloquial = 0;
   std::int16_t resultClass = 0;  ///< WordOverride for an exception rule
   std::string gloss;
-  std::uint16_t appliesTo = 0;  ///< mask of the word classes served
+  std::uint16_t appliesTo = 0;  ///< mask of the word classes served; NamedWord: `word` alone
   std::string word;             ///< empty, or the word (ending) the rule is restricted to
   std::vector<std::int16_t> addedCases;
   RuleFormation formation;
@@ -39,11 +42,26 @@ struct AdjectiveRule {
   std::string caseName;
   std::int32_t sense = 0;
   std::int32_t politeness = 0;
-  std::int16_t resultClass = 0;  ///< WordOverride for an exception rule
+  std::int16_t resultClass = 0;  ///< WordOverride for an exception rule; NamedWord bit with `word`
   std::string gloss;
-  std::string ending;  ///< replaces the final i; for an exception rule, the exact word
+  std::string ending;  ///< replaces the final i; the exact word (exception), the whole form (named)
   std::vector<std::int16_t> addedCases;
+  std::string word;    ///< the adjective a named-word rule serves; empty for any other rule
 };
+
+/// The word a named-word verb rule serves (appliesTo exactly NamedWord, not
+/// an exception), or empty for any other rule.
+inline std::string_view namedWord(const InflectionRule& rule) {
+  if (rule.appliesTo != NamedWord || rule.resultClass == WordOverride) return {};
+  return rule.word;
+}
+
+/// The adjective a named-word adjective rule serves (resultClass with the
+/// NamedWord bit, and a word), or empty for any other rule.
+inline std::string_view namedWord(const AdjectiveRule& rule) {
+  if ((static_cast<std::uint16_t>(rule.resultClass) & NamedWord) == 0) return {};
+  return rule.word;
+}
 
 /// The rules of one part of speech, filed by case name in file order.
 template <typename Rule>

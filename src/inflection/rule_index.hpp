@@ -12,6 +12,18 @@
 #include "inflection/inflection_rule.hpp"
 #include "inflection/word_class.hpp"
 
+/// The distinct words the named-word rules of `set` serve, sorted.
+template <typename Rule>
+std::vector<std::string> namedWordsOf(const RuleSet<Rule>& set) {
+  std::vector<std::string> words;
+  for (const auto& [name, rule] : set.rules) {
+    if (const std::string_view word = namedWord(rule); !word.empty()) words.emplace_back(word);
+  }
+  std::sort(words.begin(), words.end());
+  words.erase(std::unique(words.begin(), words.end()), words.end());
+  return words;
+}
+
 /// One visit of a request for all cases, with what the verb engine tests
 /// first kept beside the pointer so that the walk stays in one array.
 template <typename Rule>
@@ -20,12 +32,14 @@ struct IndexedRule {
   std::uint32_t slot = 0;        ///< dense number of the rule's (caseId, subCaseId)
   std::uint16_t appliesTo = 0;   ///< the classes served; every bit for adjective rules
   bool exception = false;        ///< resultClass is WordOverride
+  bool anyClass = false;         ///< an exception or named-word rule: no class test
 };
 
 /// How the forms of a group of verb rules begin: the rule's prefix (spaces
 /// left out), then a stem that is the word less at most `cut` characters.
-/// Every rule that can produce a form has one of the shapes of its index,
-/// so a word none of whose shapes fits a typed form cannot produce it.
+/// Every rule that can produce a form, but a named-word rule, has one of
+/// the shapes of its index, so a word that no named-word rule names and none
+/// of whose shapes fits a typed form cannot produce it.
 struct StemShape {
   std::uint16_t appliesTo = 0;  ///< the classes the rules serve
   std::string prefix;           ///< romaji before the stem, without spaces
@@ -56,6 +70,7 @@ struct RuleIndex {
   std::uint32_t slotCount = 0;                   ///< distinct (caseId, subCaseId) pairs
   std::vector<std::vector<std::uint32_t>> visitsOfSlot;  ///< per slot, its positions in visits
   std::vector<StemShape> stemShapes;             ///< verb rules only: distinct shapes
+  std::vector<std::string> namedWords;           ///< words named by named-word rules, sorted
 
   void build(const RuleSet<Rule>& set) {
     groups.clear();
@@ -88,8 +103,10 @@ struct RuleIndex {
           visit.appliesTo = 0xFFFF;
         }
         visit.exception = rule->resultClass == WordOverride;
+        visit.anyClass = visit.exception || !namedWord(*rule).empty();
       }
     }
+    namedWords = namedWordsOf(set);
     slotCount = static_cast<std::uint32_t>(slotNumbers.size());
     visitsOfSlot.assign(slotCount, {});
     for (std::size_t i = 0; i < visits.size(); ++i) {
@@ -98,7 +115,9 @@ struct RuleIndex {
     stemShapes.clear();
     if constexpr (requires(const Rule& r) { r.formation.prefix; }) {
       for (const IndexedRule<Rule>& visit : visits) {
-        if (visit.exception) continue;  // exception rules make no form
+        // Exception rules make no form; the reverse search tries the words
+        // of named-word rules without a shape test.
+        if (visit.exception || !namedWord(*visit.rule).empty()) continue;
         const Rule& rule = *visit.rule;
         StemShape shape;
         shape.appliesTo = rule.appliesTo;

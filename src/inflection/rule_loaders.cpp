@@ -92,6 +92,11 @@ AdjectiveRule readAdjectiveRuleLine(const std::string& line, const CaseLine& c) 
   rule.addedCases = toCaseIdList(nextField(rest, kSeparator));
   rule.gloss = nextField(rest, kSeparator);
   rule.ending = nextField(rest, kSeparator);
+  // An 8th field names the one adjective a rule with the NamedWord bit
+  // serves; any other line ignores it, as it ignores every extra field.
+  if ((static_cast<std::uint16_t>(rule.resultClass) & NamedWord) != 0) {
+    rule.word = nextField(rest, kSeparator);
+  }
   return rule;
 }
 

@@ -56,7 +56,12 @@ bool ruleApplies(const InflectionRule& rule, const InflectionResult& word,
   if (isException(rule.resultClass)) return word.romaji == rule.word;
 
   const auto wordBits = static_cast<std::uint16_t>(word.wordClass);
-  if ((rule.appliesTo & wordBits) == 0) return false;
+  if (const std::string_view named = namedWord(rule); !named.empty()) {
+    // A rule for one named word serves it whatever its class.
+    if (word.romaji != named) return false;
+  } else if ((rule.appliesTo & wordBits) == 0) {
+    return false;
+  }
 
   // The remaining tests all must hold, so the cheap ones go first.
   if (contains(word.appliedCases, rule.caseId)) return false;
@@ -124,8 +129,8 @@ void ConjugationEngine::chooseFromIndex(const InflectionResult& word, std::int32
   std::vector<const IndexedRule<InflectionRule>*> candidates;
   candidates.reserve(verbIndex_.visitCount);
   for (const IndexedRule<InflectionRule>& visit : verbIndex_.visits) {
-    // ruleApplies' own first test, made without touching the rule.
-    if (!visit.exception && (visit.appliesTo & wordBits) == 0) continue;
+    // ruleApplies' own class test, made without touching the rule.
+    if (!visit.anyClass && (visit.appliesTo & wordBits) == 0) continue;
     if (!ruleApplies(*visit.rule, word, senseFilter, politenessFilter, classLists.auxiliaries)) {
       continue;
     }

@@ -23,6 +23,11 @@ enum WordClass : std::int16_t {
   WordOverride = 16384,  ///< only a rule's resultClass: marks an exception rule
 };
 
+/// A bit no word class carries. As a verb rule's whole appliesTo (with a
+/// word), the rule serves that one word whatever its class; set in an
+/// adjective rule's resultClass (with a word), likewise for that adjective.
+inline constexpr std::uint16_t NamedWord = 0x8000;
+
 enum Sense : std::int32_t { AnySense = 0, Affirmative = 1, Negative = 2 };
 
 enum Politeness : std::int32_t { AnyPoliteness = 0, Abrupt = 1, Plain = 2, Polite = 3 };

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "inflection/inflection_result.hpp"
@@ -17,11 +19,15 @@ std::pair<std::string, std::string> splitGodan(const std::string& romaji);
 
 /// The form of a rule that serves any verb of its classes: stem, table
 /// ending, prefix, suffix and auxiliary, in romaji, written form and kana.
+/// The written form converts prefix, ending, suffix and auxiliary one by
+/// one; for a stem column (8 and above) the ending and suffix as one.
 InflectionResult assembleRegularForm(const InflectionRule& rule, const InflectionResult& verb,
                                      const KanaConverter& kana);
 
 /// The form of a rule restricted to a word or ending: `ruleWord` is cut off
-/// the verb and the rule's suffix put in its place.
+/// the verb and the rule's suffix put in its place. A named-word rule's form
+/// is its suffix alone, written as its writtenTail or, when that is empty,
+/// with the word's kanji kept (writtenKeepingKanji).
 InflectionResult assembleWordForm(const InflectionRule& rule, const std::string& ruleWord,
                                   const InflectionResult& verb, const KanaConverter& kana);
 
@@ -32,3 +38,20 @@ std::string regularFormRomaji(const InflectionRule& rule, const InflectionResult
 /// The romaji alone of assembleWordForm.
 std::string wordFormRomaji(const InflectionRule& rule, const std::string& ruleWord,
                            const InflectionResult& verb);
+
+/// The kana of the piece [begin, end) of a form's romaji `form`: toKana of
+/// the piece, except that a word "wa" standing alone between spaces of the
+/// form (and wholly inside the piece) is the particle, written as ha.
+std::string formKana(const KanaConverter& kana, std::string_view form, std::size_t begin,
+                     std::size_t end);
+
+/// The written form of a named word's replacement, whose kana is
+/// `formKana`: the kanji of the word's `written` are kept when the kana
+/// begins with the reading they stand for (tou, kanji + u: toute keeps the
+/// kanji and writes the rest, u-te, in kana).
+/// The okurigana are the longest run of whole two-byte characters that
+/// `written` and `reading` end in alike; what precedes them in each is the
+/// kanji part and its reading. Without a kanji part, or when the kana does
+/// not begin with its reading, the written form is `formKana` itself.
+std::string writtenKeepingKanji(std::string_view written, std::string_view reading,
+                                std::string_view formKana);

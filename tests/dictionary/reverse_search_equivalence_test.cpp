@@ -1,6 +1,7 @@
 // The reverse search builds only romaji and passes over words whose spelling
 // cannot give the form; these tests hold it to the plain generate-and-test
-// algorithm, kept here as the reference, on the bundled data.
+// algorithm, kept here as the reference, on the bundled data with the
+// extension test rules added.
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "dictionary/extension_rules.hpp"
 #include "inflection/conjugation_engine.hpp"
 #include "romaji/form_assembly.hpp"
 #include "romaji/kana_converter.hpp"
@@ -40,10 +42,33 @@ bool plainProducesForm(const std::vector<InflectionResult>& results, const std::
   });
 }
 
+/// The words that named-word rules serve: verb rules whose appliesTo is
+/// exactly 32768, adjective rules with bit 15 in their resultClass, each
+/// with a word and not an exception.
+std::set<std::string> plainNamedWords(const ConjugationEngine& engine) {
+  std::set<std::string> words;
+  for (const auto& [name, rule] : engine.verbRules.rules) {
+    if (rule.appliesTo == 32768 && !rule.word.empty() && rule.resultClass != 16384) {
+      words.insert(rule.word);
+    }
+  }
+  return words;
+}
+
+std::set<std::string> plainNamedAdjectives(const ConjugationEngine& engine) {
+  std::set<std::string> words;
+  for (const auto& [name, rule] : engine.adjectiveRules.rules) {
+    if ((rule.resultClass & 0x8000) != 0 && !rule.word.empty()) words.insert(rule.word);
+  }
+  return words;
+}
+
 /// Whether the plain algorithm conjugates the entry for `form`: the
-/// non-stem, letter and stem tests.
+/// non-stem, letter and stem tests, which a named word skips.
 bool plainTriesEntry(const ConjugationEngine& engine, const std::string& key,
-                     std::int16_t wordClass, const std::string& stem, const std::string& form) {
+                     std::int16_t wordClass, const std::string& stem, const std::string& form,
+                     bool named) {
+  if (named) return true;
   const auto& nonstem = engine.classLists.nonstemInflections;
   const bool isNonstemForm = std::any_of(nonstem.begin(), nonstem.end(), [&](const auto& w) {
     return equalIgnoringSpaces(form, w);
@@ -71,20 +96,23 @@ std::vector<std::vector<InflectionResult>> plainReverseSearchVerbs(
     byLetter[f[0]].push_back(i);
     if (f[0] == 'o' && f[1] != 'o') byLetter[f[1]].push_back(i);
   }
+  const std::set<std::string> namedWords = plainNamedWords(engine);
   std::vector<InflectionResult> results;
   for (const auto& [key, entry] : engine.verbDictionary) {
     const std::int16_t wordClass =
         entry.wordClass != 0 ? entry.wordClass : engine.classifyVerb(key);
     const std::string stem = wordClass == Itidan ? splitItidan(key).first : splitGodan(key).first;
     const bool stemless = (wordClass & (SuruAux | Irregular)) != 0;
+    const bool named = namedWords.contains(key);
     const auto letterForms = key.empty() ? byLetter.end() : byLetter.find(key[0]);
     const std::vector<std::size_t>& tried =
-        stemless ? everyLetter
-                 : (letterForms == byLetter.end() ? std::vector<std::size_t>{} : letterForms->second);
+        stemless || named
+            ? everyLetter
+            : (letterForms == byLetter.end() ? std::vector<std::size_t>{} : letterForms->second);
     bool conjugated = false;
     const InflectionResult word = plainVerbCandidate(entry, wordClass);
     for (std::size_t i : tried) {
-      if (!plainTriesEntry(engine, key, wordClass, stem, forms[i])) continue;
+      if (!plainTriesEntry(engine, key, wordClass, stem, forms[i], named)) continue;
       if (!conjugated) {
         results.clear();
         engine.conjugateVerb(word, std::string(), 0, 0, results);
@@ -100,9 +128,12 @@ std::vector<InflectionResult> plainReverseSearchAdjectives(const ConjugationEngi
                                                            const std::string& form) {
   std::vector<InflectionResult> found;
   if (form.size() < 2) return found;
+  const std::set<std::string> namedWords = plainNamedAdjectives(engine);
   for (const auto& [key, entry] : engine.adjectiveDictionary) {
-    if (key.empty() || key[0] != form[0]) continue;
-    if (form.find(key.substr(0, key.size() - 1)) == std::string::npos) continue;
+    if (!namedWords.contains(key)) {
+      if (key.empty() || key[0] != form[0]) continue;
+      if (form.find(key.substr(0, key.size() - 1)) == std::string::npos) continue;
+    }
     InflectionResult word;
     word.romaji = entry.romaji;
     word.wordClass = TrueAdjective;
@@ -139,7 +170,8 @@ struct BundledEngine {
              engine.loadVerbClasses(dir + "Rules_VClass.dat") &&
              engine.loadAdjectiveRules(dir + "Rules_Adj.dat") &&
              engine.verbDictionary.loadVerbFile(dir + "Words_Verbs.dat", kana, console) &&
-             engine.adjectiveDictionary.loadAdjectiveFile(dir + "Words_Adj.dat", kana, console);
+             engine.adjectiveDictionary.loadAdjectiveFile(dir + "Words_Adj.dat", kana, console) &&
+             addExtensionRules(engine);
   }
 };
 
@@ -279,6 +311,42 @@ Forms pushedAsideForms(const BundledEngine& data, std::size_t perWord) {
   return forms;
 }
 
+/// The forms the extension rules give: of the named words and of a spread of
+/// other words, and chained once more (mesiagaru conjugates on).
+Forms extensionForms(const ConjugationEngine& engine) {
+  Forms forms;
+  const std::set<std::string> named = plainNamedWords(engine);
+  const std::set<std::string> namedAdjectives = plainNamedAdjectives(engine);
+  std::vector<InflectionResult> results;
+  std::size_t entry = 0;
+  for (const auto& [key, dictionaryEntry] : engine.verbDictionary) {
+    if (entry++ % 1500 != 0 && !named.contains(key)) continue;
+    InflectionResult word;
+    word.romaji = key;
+    word.wordClass = dictionaryEntry.wordClass != 0 ? dictionaryEntry.wordClass
+                                                     : engine.classifyVerb(key);
+    for (const char* caseName : {"Extension Contracted", "Extension Honorific"}) {
+      results.clear();
+      engine.conjugateVerb(word, caseName, 0, 0, results);
+      for (const InflectionResult& form : results) {
+        forms.verbs.push_back(form.romaji);
+        std::vector<InflectionResult> chained;
+        engine.conjugateVerb(form, std::string(), 0, 0, chained);
+        for (std::size_t i = 0; i < chained.size(); i += 40) forms.verbs.push_back(chained[i].romaji);
+      }
+    }
+  }
+  entry = 0;
+  for (const auto& [key, dictionaryEntry] : engine.adjectiveDictionary) {
+    if (entry++ % 300 != 0 && !namedAdjectives.contains(key)) continue;
+    results.clear();
+    engine.conjugateAdjective(InflectionResult(key, TrueAdjective), "Extension Appearance", 0, 0,
+                              results);
+    for (const InflectionResult& form : results) forms.adjectives.push_back(form.romaji);
+  }
+  return forms;
+}
+
 /// Compares the two searches on every form; returns how many forms have
 /// candidates.
 std::size_t expectSameCandidates(const ConjugationEngine& engine, const Forms& forms) {
@@ -301,11 +369,17 @@ std::size_t expectSameCandidates(const ConjugationEngine& engine, const Forms& f
   return withCandidates;
 }
 
-TEST(ReverseSearchEquivalence, BenchmarkFormsFindTheCandidatesOfThePlainSearch) {
+TEST(ReverseSearchEquivalence, BenchmarkAndExtensionFormsFindTheCandidatesOfThePlainSearch) {
   const BundledEngine& data = bundled();
   ASSERT_TRUE(data.loaded);
-  const Forms forms = benchmarkForms();
+  Forms forms = benchmarkForms();
   ASSERT_GE(forms.verbs.size() + forms.adjectives.size(), 200u);
+  const Forms extension = extensionForms(data.engine);
+  ASSERT_GE(extension.verbs.size(), 150u);
+  ASSERT_GE(extension.adjectives.size(), 10u);
+  forms.verbs.insert(forms.verbs.end(), extension.verbs.begin(), extension.verbs.end());
+  forms.adjectives.insert(forms.adjectives.end(), extension.adjectives.begin(),
+                          extension.adjectives.end());
   // The comparison means something only if most forms are found.
   EXPECT_GT(expectSameCandidates(data.engine, forms) * 2,
             forms.verbs.size() + forms.adjectives.size());

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "dictionary/extension_rules.hpp"
 #include "inflection/conjugation_engine.hpp"
 #include "romaji/kana_converter.hpp"
 
@@ -107,6 +108,37 @@ TEST(ReverseSearchAdjectives, MatchesByFirstLetterAndStem) {
   EXPECT_EQ(data.adjectives("ii"), Keys{"ii:good"});
   EXPECT_TRUE(data.adjectives("kakanai").empty());
   EXPECT_TRUE(data.adjectives("t").empty());
+}
+
+TEST(ReverseSearch, FindsTheFormsOfStemColumnsAndNamedWordRules) {
+  SearchData data;
+  // Rules filed by hand, then indexed, then a dictionary entry filed by hand:
+  // the three ways the search walks.
+  ASSERT_TRUE(addExtensionRules(data.engine, false));
+  for (int state = 0; state < 3; ++state) {
+    if (state == 1) data.engine.reindexRules();
+    if (state == 2) {
+      DictionaryEntry nomu;
+      nomu.romaji = "nomu";
+      nomu.wordClass = Godan;
+      nomu.meaning = "to drink";
+      data.engine.verbDictionary.entries.emplace(nomu.romaji, nomu);
+    }
+    EXPECT_EQ(data.verbs("kaityau"), (Keys{"kaku:to write", "kaku:to draw"})) << state;
+    EXPECT_EQ(data.verbs("yondoku"), Keys{"yomu:to read"}) << state;
+    EXPECT_EQ(data.verbs("kakya"), (Keys{"kaku:to write", "kaku:to draw"})) << state;
+    EXPECT_EQ(data.verbs("tabeyokka"), Keys{"taberu:to eat"}) << state;
+    EXPECT_EQ(data.verbs("kaettyau"), Keys{"kaeru:to return"}) << state;
+    // Named words are tried whatever the form's letters.
+    EXPECT_EQ(data.verbs("mesiagaru"),
+              state < 2 ? Keys{"taberu:to eat"} : (Keys{"nomu:to drink", "taberu:to eat"}))
+        << state;
+    EXPECT_EQ(data.verbs("oyomi ni naru"), Keys{"yomu:to read"}) << state;
+    EXPECT_EQ(data.verbs("kirareru"), Keys{"kiru:to wear"}) << state;
+    EXPECT_EQ(data.adjectives("yosasou"), Keys{"yoi:good"}) << state;
+    EXPECT_TRUE(data.adjectives("yosou").empty()) << state;
+    EXPECT_EQ(data.adjectives("isou"), Keys{"ii:good"}) << state;
+  }
 }
 
 TEST(EqualIgnoringSpaces, RemovesSpacesOnly) {

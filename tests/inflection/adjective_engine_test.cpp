@@ -119,6 +119,38 @@ TEST_F(AdjectiveEngine, FormCarriesTheRuleAttributesAndTheKanaOfItsEnding) {
   EXPECT_EQ(results.front().written, kana.toKana("takakunai"));
 }
 
+TEST_F(AdjectiveEngine, NamedWordRuleReplacesOneSlotOfOneWordOnly) {
+  // Appearance: -sou, silenced for yoi by an exception; yosasou in a slot of
+  // its own (34816: the NamedWord bit with class 2048), written with the
+  // kanji of yoi. An 8th field without the bit is ignored.
+  ASSERT_TRUE(engine.loadAdjectiveRules(dir.write("named.dat",
+                                                  "1\n"
+                                                  "Appearance, 4, 4\n"
+                                                  "1, 2048, 1, 2, , Looks, sou, takai\n"
+                                                  "1, 16384, 1, 2, , , yoi\n"
+                                                  "2, 34816, 1, 2, 4, Looks, yosasou, yoi\n"
+                                                  "3, 34816, 1, 2, , Looks, nasasou, \n")));
+  EXPECT_EQ(conjugate(InflectionResult("takai", TrueAdjective)),
+            (std::vector<std::string>{"takasou", "takanasasou"}));
+  EXPECT_EQ(conjugate(InflectionResult("ii", TrueAdjective)),
+            (std::vector<std::string>{"isou", "inasasou"}));
+  EXPECT_EQ(conjugate(InflectionResult("yoi", TrueAdjective)),
+            (std::vector<std::string>{"yosasou", "yonasasou"}));
+  EXPECT_EQ(conjugate(InflectionResult("yoi", AdjectiveInflection)), std::vector<std::string>{});
+
+  InflectionResult yoi("yoi", TrueAdjective);
+  yoi.written = "\xCE\xC9\xA4\xA4";  // kanji + i
+  yoi.reading = kana.toKana("yoi");
+  std::vector<InflectionResult> results;
+  engine.conjugateAdjective(yoi, "Appearance", 0, 0, results);
+  ASSERT_EQ(results.size(), 2u);
+  EXPECT_EQ(results[0].written, "\xCE\xC9" + kana.toKana("sasou"));
+  EXPECT_EQ(results[0].reading, kana.toKana("yosasou"));
+  EXPECT_EQ(results[0].wordClass, AdjectiveInflection);
+  EXPECT_EQ(results[0].appliedCases, std::vector<std::int16_t>{4});
+  EXPECT_EQ(results[1].wordClass, -30720);  // without its word, the design's meaning
+}
+
 TEST(AdjectiveEndingScreen, RejectsWordsThatCannotBeTrueAdjectives) {
   struct Case {
     std::string word;

@@ -229,6 +229,44 @@ TEST_F(VerbEngine, CopiedOrHandFilledEnginesGiveTheSameForms) {
   }
 }
 
+TEST_F(VerbEngine, NamedWordRuleReplacesOneSlotOfOneWordOnly) {
+  // Honorific: the regular o-...-ni naru, which an exception silences for
+  // taberu, and in a slot of its own the named-word rule giving mesiagaru.
+  // The written tail is the kanji of mesiagaru.
+  ASSERT_TRUE(engine.loadVerbRules(dir.write("named.dat",
+                                             "1\n"
+                                             "Honorific, 7, 2\n"
+                                             "1, 2, 1, 2, 1, 0, , Does\n"
+                                             "3, , 16, 2, o, , ni naru, \n"
+                                             "0, taberu, 16384, 0, , , , \n"
+                                             "2, 1, 1, 2, 1, 0, , Does\n"
+                                             "32768, taberu, 2, 0, , mesiagaru, , "
+                                             "\xBE\xA4\xA4\xB7\xBE\xE5\xA4\xAC\xA4\xEB\n")));
+  const struct {
+    InflectionResult word;
+    std::vector<std::string> forms;
+  } cases[] = {
+      {InflectionResult("taberu", Itidan), {"mesiagaru"}},
+      {InflectionResult("taberu", Godan), {"mesiagaru"}},    // whatever its class
+      {InflectionResult("taberu", Copula), {"mesiagaru"}},
+      {InflectionResult("miru", Itidan), {"omi ni naru"}},   // every other word as before
+      {InflectionResult("tabereru", Itidan), {"otabere ni naru"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(conjugate(c.word), c.forms) << c.word.romaji;
+
+  std::vector<InflectionResult> results;
+  engine.conjugateVerb(InflectionResult("taberu", Itidan), "", 0, 0, results);
+  ASSERT_EQ(results.size(), 1u);
+  EXPECT_EQ(results[0].wordClass, Godan);  // and conjugates on as the godan verb it is
+  EXPECT_EQ(results[0].written, "\xBE\xA4\xA4\xB7\xBE\xE5\xA4\xAC\xA4\xEB");
+  EXPECT_EQ(results[0].attitude, Honorific);
+  // The cases and filters still apply.
+  InflectionResult applied("taberu", Itidan);
+  applied.appliedCases = {7};
+  EXPECT_EQ(conjugate(applied), std::vector<std::string>{});
+  EXPECT_EQ(conjugate(InflectionResult("taberu", Itidan), "", Negative), std::vector<std::string>{});
+}
+
 TEST_F(VerbEngine, AppendsWithoutEmptyingTheResults) {
   std::vector<InflectionResult> results{InflectionResult("kept")};
   engine.conjugateVerb(InflectionResult("kiku", Godan), "Past", 0, 0, results);

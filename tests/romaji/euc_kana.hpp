@@ -21,6 +21,7 @@ inline constexpr std::string_view ti = "\xA4\xC1";
 inline constexpr std::string_view smallTu = "\xA4\xC3";
 inline constexpr std::string_view tu = "\xA4\xC4";
 inline constexpr std::string_view te = "\xA4\xC6";
+inline constexpr std::string_view to = "\xA4\xC8";
 inline constexpr std::string_view na = "\xA4\xCA";
 inline constexpr std::string_view ni = "\xA4\xCB";
 inline constexpr std::string_view de = "\xA4\xC7";
@@ -30,6 +31,8 @@ inline constexpr std::string_view ma = "\xA4\xDE";
 inline constexpr std::string_view smallYa = "\xA4\xE3";
 inline constexpr std::string_view ya = "\xA4\xE4";
 inline constexpr std::string_view ru = "\xA4\xEB";
+inline constexpr std::string_view wa = "\xA4\xEF";
+inline constexpr std::string_view ha = "\xA4\xCF";
 inline constexpr std::string_view n = "\xA4\xF3";
 
 inline constexpr std::string_view kataKo = "\xA5\xB3";
@@ -46,6 +49,9 @@ inline constexpr std::string_view prolongedSound = "\xA1\xBC";
 
 /// A kanji (the first character of the written form of kaku).
 inline constexpr std::string_view kanjiKaku = "\xBD\xF1";
+/// The kanji of the written forms of tou (ask) and yoi (good).
+inline constexpr std::string_view kanjiTou = "\xCC\xE4";
+inline constexpr std::string_view kanjiYoi = "\xCE\xC9";
 
 /// Concatenates EUC-JP pieces.
 template <typename... Pieces>
