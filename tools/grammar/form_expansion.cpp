@@ -38,6 +38,9 @@ struct FormLine {
   bool ofParadigm = false;               ///< one form of a para line
 };
 
+struct ClassSpellings;
+struct FormRules;
+
 /// The grammar-wide facts the expansion of one form needs.
 class Expander {
  public:
@@ -62,6 +65,8 @@ class Expander {
   RuleLine regularRule(int mask, const std::string& spec, const std::string& prefix) const;
   RuleLine wordRule(int mask, const std::string& word, const std::string& spec,
                     const std::string& tail = "") const;
+  void addClassRules(const ClassSpellings& c, FormRules& rules) const;
+  void addKindRules(const ClassSpellings& c, bool ofParadigm, FormRules& rules) const;
   void expandForm(const FormLine& form, std::vector<std::vector<RuleLine>>& slots,
                   std::vector<RuleLine>& alternatives, std::vector<RuleLine>& named) const;
 
@@ -200,137 +205,172 @@ bool takesSe(const std::string& x) {
   return x == "n" || startsWith(x, "n_");
 }
 
-// The rules of one form: `slots` gets the groups of regular and irregular
-// rules (one, or three when XI or XG split the itidan, godan and other
-// classes apart), `alternatives` the aisuru kind's extra forms and `named`
-// the named-word rules.
-void Expander::expandForm(const FormLine& form, std::vector<std::vector<RuleLine>>& slots,
-                          std::vector<RuleLine>& alternatives, std::vector<RuleLine>& named) const {
+/// What one form spells for each class key ("I" -> "0+nai", "-" none):
+/// from its base, then its own keys.
+struct ClassSpellings {
+  std::string base, suffix;  ///< the base key (N, M, E, V, D, T) and its suffix
+  std::map<std::string, std::string> spell;
+  std::string aisuruAlternative;
+  std::string prefix;
+  bool godanFromBase = false;  ///< the godan spelling is the base's, not a G= of its own
+
+  bool has(const std::string& key) const {
+    auto it = spell.find(key);
+    return it != spell.end() && it->second != "-" && !it->second.empty();
+  }
+  const std::string& of(const std::string& key) const { return spell.at(key); }
+};
+
+ClassSpellings spellingsOf(const FormLine& form) {
   const Specs& s = form.specs;
-  std::string base, x;
+  ClassSpellings c;
   for (const std::string& k : kBaseKeys)
     if (s.count(k)) {
-      if (!base.empty()) fail("two bases in one form");
-      base = k;
-      x = s.at(k);
+      if (!c.base.empty()) fail("two bases in one form");
+      c.base = k;
+      c.suffix = s.at(k);
     }
-  std::map<std::string, std::string> spell;  // class key -> spec, "-" none
-  std::string aisuruAlt;
+  const std::string& x = c.suffix;
   for (const BaseSpelling& b : kBaseSpellings) {
-    if (b.base != base) continue;
-    spell["I"] = std::string(b.itidan) + x;
-    if (!b.godan.empty()) spell["G"] = std::string(b.godan) + x;
-    spell["S"] = std::string(b.suru) + x;
-    spell["K"] = std::string(b.kuru) + x;
-    if (!b.aisuru.empty()) aisuruAlt = std::string(b.aisuru) + x;
+    if (b.base != c.base) continue;
+    c.spell["I"] = std::string(b.itidan) + x;
+    if (!b.godan.empty()) c.spell["G"] = std::string(b.godan) + x;
+    c.spell["S"] = std::string(b.suru) + x;
+    c.spell["K"] = std::string(b.kuru) + x;
+    if (!b.aisuru.empty()) c.aisuruAlternative = std::string(b.aisuru) + x;
   }
-  if (base == "N") {
-    if (takesSe(x)) spell["S"] = "se" + x;
-    if (startsWith(x, "na") && !startsWith(x, "naide")) aisuruAlt = "sa" + x;
-  } else if (base == "T") {
-    spell["G"] = godanTeSpelling(x);
+  if (c.base == "N") {
+    if (takesSe(x)) c.spell["S"] = "se" + x;
+    if (startsWith(x, "na") && !startsWith(x, "naide")) c.aisuruAlternative = "sa" + x;
+  } else if (c.base == "T") {
+    c.spell["G"] = godanTeSpelling(x);
   }
   for (const std::string& k : kClassKeys)
-    if (s.count(k)) spell[k] = s.at(k);
-  auto has = [&](const std::string& k) { return spell.count(k) && spell[k] != "-" && !spell[k].empty(); };
+    if (s.count(k)) c.spell[k] = s.at(k);
   // The aisuru kind's alternative is made where a line asks for it: A=+
   // spells it from the base (aisanai, aiseba, aisou), A=<text> names it.
-  if (!s.count("A") || s.at("A") == "-") aisuruAlt.clear();
-  else if (s.at("A") != "+") aisuruAlt = s.at("A");
-  if (has("S") && !s.count("Z")) {
-    const std::string& sv = spell["S"];
-    if (startsWith(sv, "si") || startsWith(sv, "se") || startsWith(sv, "su")) spell["Z"] = "z" + sv.substr(1);
+  if (!s.count("A") || s.at("A") == "-") c.aisuruAlternative.clear();
+  else if (s.at("A") != "+") c.aisuruAlternative = s.at("A");
+  if (c.has("S") && !s.count("Z")) {
+    const std::string& sv = c.spell["S"];
+    if (startsWith(sv, "si") || startsWith(sv, "se") || startsWith(sv, "su")) c.spell["Z"] = "z" + sv.substr(1);
     else fail("explicit Z needed beside S=" + sv);
   }
-  if (has("S") != has("Z")) fail("S and Z must come together (" + form.gloss + ")");
-  const std::string prefix = s.count("P") ? s.at("P") : "";
+  if (c.has("S") != c.has("Z")) fail("S and Z must come together (" + form.gloss + ")");
+  c.prefix = s.count("P") ? s.at("P") : "";
   // The kinds spelled from the base follow the godan spelling the base
   // gives; an explicit G= (or none) leaves them out.
-  const bool godanFromBase = has("G") && !s.count("G");
+  c.godanFromBase = c.has("G") && !s.count("G");
+  return c;
+}
 
-  std::vector<RuleLine> itidan, godan, other;
-  auto add = [&](std::vector<RuleLine>& to, RuleLine r) {
-    r.resultClass = form.resultClass;
-    to.push_back(r);
-  };
-  if (has("I")) add(itidan, regularRule(Itidan, spell["I"], prefix));
-  if (has("KR"))
-    for (const IrregularWord& w : kind("kureru")) add(itidan, wordRule(Irregular, w.word, spell["KR"]));
-  if (has("G")) add(godan, regularRule(Godan, spell["G"], prefix));
-  if (has("S")) add(other, wordRule(SuruAux, "suru", spell["S"]));
-  if (has("Z"))
-    for (const IrregularWord& w : kind("zuru")) add(other, wordRule(Irregular, w.word, spell["Z"]));
-  if (has("A!")) add(other, wordRule(Irregular, "suru", spell["A!"]));
-  if (has("K")) {
-    for (const IrregularWord& w : kind("kuru")) add(other, wordRule(Irregular, w.word, spell["K"]));
-  }
-  std::vector<std::string> replaced;  // exact words a named rule serves instead
-  if (godanFromBase && base == "T") {
+/// The rules of one form before they are put in slots.
+struct FormRules {
+  std::vector<RuleLine> itidan, godan, other;  ///< by the slot they belong in when split
+  std::vector<RuleLine> named;
+  std::vector<std::string> replaced;  ///< exact words a named rule serves instead
+};
+
+void Expander::addClassRules(const ClassSpellings& c, FormRules& rules) const {
+  if (c.has("I")) rules.itidan.push_back(regularRule(Itidan, c.of("I"), c.prefix));
+  if (c.has("KR"))
+    for (const IrregularWord& w : kind("kureru")) rules.itidan.push_back(wordRule(Irregular, w.word, c.of("KR")));
+  if (c.has("G")) rules.godan.push_back(regularRule(Godan, c.of("G"), c.prefix));
+  if (c.has("S")) rules.other.push_back(wordRule(SuruAux, "suru", c.of("S")));
+  if (c.has("Z"))
+    for (const IrregularWord& w : kind("zuru")) rules.other.push_back(wordRule(Irregular, w.word, c.of("Z")));
+  if (c.has("A!")) rules.other.push_back(wordRule(Irregular, "suru", c.of("A!")));
+  if (c.has("K"))
+    for (const IrregularWord& w : kind("kuru")) rules.other.push_back(wordRule(Irregular, w.word, c.of("K")));
+  if (c.has("H"))
+    for (const IrregularWord& w : kind("honorific"))
+      rules.godan.push_back(wordRule(Irregular, w.word, w.word.substr(0, w.word.size() - 2) + c.of("H")));
+}
+
+void Expander::addKindRules(const ClassSpellings& c, bool ofParadigm, FormRules& rules) const {
+  if (!c.godanFromBase) return;
+  const std::string& x = c.suffix;
+  if (c.base == "T") {
     for (const IrregularWord& w : kind("iku")) {
       // iku and yuku: the te form doubles the t.
       const std::string stem = w.word.substr(0, w.word.size() - 2);
-      add(godan, wordRule(Irregular, w.word, stem + "t" + x, w.kanji + writtenOf("t" + x)));
+      rules.godan.push_back(wordRule(Irregular, w.word, stem + "t" + x, w.kanji + writtenOf("t" + x)));
     }
     for (const IrregularWord& w : kind("teku")) {
       // teku and deku, the contracted -te iku, double the t as iku does.
-      add(godan, wordRule(Irregular, w.word, w.word.substr(0, 1) + "et" + x));
+      rules.godan.push_back(wordRule(Irregular, w.word, w.word.substr(0, 1) + "et" + x));
     }
     for (const IrregularWord& w : kind("tou")) {
       // tou and kou keep the u (toute); in the te and ta forms themselves
       // the word keeps its kanji (問うて) through a rule of its own.
-      add(godan, wordRule(Irregular, w.word, w.word + x));
-      if (form.ofParadigm) continue;  // a derived verb's forms keep to the rule above
-      named.push_back(namedRule({w.word, w.word + x, ""}));
-      replaced.push_back(w.word);
+      rules.godan.push_back(wordRule(Irregular, w.word, w.word + x));
+      if (ofParadigm) continue;  // a derived verb's forms keep to the rule above
+      rules.named.push_back(namedRule({w.word, w.word + x, ""}));
+      rules.replaced.push_back(w.word);
     }
-  }
-  if (godanFromBase && base == "N" && ((startsWith(x, "na") && !startsWith(x, "naide")) || x == "nee")) {
+  } else if (c.base == "N" && ((startsWith(x, "na") && !startsWith(x, "naide")) || x == "nee")) {
     // aru's negative drops the stem: nai.
-    for (const IrregularWord& w : kind("aru")) add(godan, wordRule(Irregular, w.word, x));
-  }
-  if (godanFromBase && base == "M" && startsWith(x, "mas")) {
+    for (const IrregularWord& w : kind("aru")) rules.godan.push_back(wordRule(Irregular, w.word, x));
+  } else if (c.base == "M" && startsWith(x, "mas")) {
     // The -aru honorifics take -masu on their -ai stem: kudasaimasu.
     for (const IrregularWord& w : kind("honorific"))
-      add(godan, wordRule(Irregular, w.word, w.word.substr(0, w.word.size() - 2) + "i" + x));
+      rules.godan.push_back(wordRule(Irregular, w.word, w.word.substr(0, w.word.size() - 2) + "i" + x));
   }
-  if (has("H"))
-    for (const IrregularWord& w : kind("honorific"))
-      add(godan, wordRule(Irregular, w.word, w.word.substr(0, w.word.size() - 2) + spell["H"]));
+}
 
-  for (const NamedReplacement& n : form.named) {
-    named.push_back(namedRule(n));
-    replaced.push_back(n.word);
-  }
+/// The regular and irregular rules in their slots, each slot with the
+/// exceptions of X= (where a rule could serve the word) and of its own XI=
+/// or XG=; one slot, or three when XI or XG split the classes apart.
+std::vector<std::vector<RuleLine>> slotsOf(const Specs& s, const FormRules& rules) {
   std::vector<std::string> everywhere = s.count("X") ? splitOn(s.at("X"), ",") : std::vector<std::string>{};
-  for (const std::string& w : replaced)
+  for (const std::string& w : rules.replaced)
     if (std::find(everywhere.begin(), everywhere.end(), w) == everywhere.end()) everywhere.push_back(w);
-  auto withExceptions = [&](std::vector<RuleLine> rules, const std::string& key, int slotClass) {
-    std::vector<std::string> words;
+  auto withExceptions = [&](std::vector<RuleLine> slot, const std::string& key, int slotClass) {
     for (const std::string& w : everywhere)
-      if (slotClass == 0 || (mayBeOfClass(w) & slotClass) != 0) words.push_back(w);
+      if (slotClass == 0 || (mayBeOfClass(w) & slotClass) != 0) slot.push_back(exceptionFor(w));
     if (!key.empty() && s.count(key))
-      for (const std::string& w : splitOn(s.at(key), ",")) words.push_back(w);
-    for (const std::string& w : words) rules.push_back(exceptionFor(w));
-    return rules;
+      for (const std::string& w : splitOn(s.at(key), ",")) slot.push_back(exceptionFor(w));
+    return slot;
   };
+  std::vector<std::vector<RuleLine>> slots;
   if (s.count("XI") || s.count("XG")) {
-    for (auto [rules, key, slotClass] : {std::tuple{itidan, "XI", int{Itidan}}, std::tuple{godan, "XG", int{Godan}},
-                                         std::tuple{other, "", SuruAux | Irregular}})
-      if (!rules.empty()) slots.push_back(withExceptions(rules, key, slotClass));
-  } else {
-    std::vector<RuleLine> all = itidan;
-    all.insert(all.end(), godan.begin(), godan.end());
-    all.insert(all.end(), other.begin(), other.end());
-    if (!all.empty()) slots.push_back(withExceptions(all, "", 0));
+    for (auto [slot, key, slotClass] : {std::tuple{rules.itidan, "XI", int{Itidan}},
+                                        std::tuple{rules.godan, "XG", int{Godan}},
+                                        std::tuple{rules.other, "", SuruAux | Irregular}})
+      if (!slot.empty()) slots.push_back(withExceptions(slot, key, slotClass));
+    return slots;
   }
-  if (!aisuruAlt.empty() && has("S")) {
-    RuleLine r = wordRule(Irregular, "suru", aisuruAlt);
+  std::vector<RuleLine> all = rules.itidan;
+  all.insert(all.end(), rules.godan.begin(), rules.godan.end());
+  all.insert(all.end(), rules.other.begin(), rules.other.end());
+  if (!all.empty()) slots.push_back(withExceptions(all, "", 0));
+  return slots;
+}
+
+// The rules of one form: `slots` gets the groups of regular and irregular
+// rules, `alternatives` the aisuru kind's extra forms and `named` the
+// named-word rules; every rule makes forms of the form's result class.
+void Expander::expandForm(const FormLine& form, std::vector<std::vector<RuleLine>>& slots,
+                          std::vector<RuleLine>& alternatives, std::vector<RuleLine>& named) const {
+  const ClassSpellings spellings = spellingsOf(form);
+  FormRules rules;
+  addClassRules(spellings, rules);
+  addKindRules(spellings, form.ofParadigm, rules);
+  for (const NamedReplacement& n : form.named) {
+    rules.named.push_back(namedRule(n));
+    rules.replaced.push_back(n.word);
+  }
+  for (std::vector<RuleLine>* group : {&rules.itidan, &rules.godan, &rules.other, &rules.named})
+    for (RuleLine& r : *group) r.resultClass = form.resultClass;
+  slots = slotsOf(form.specs, rules);
+  named = rules.named;
+  if (!spellings.aisuruAlternative.empty() && spellings.has("S")) {
+    RuleLine r = wordRule(Irregular, "suru", spellings.aisuruAlternative);
     r.resultClass = form.resultClass;
     alternatives.push_back(r);
     // The -ssuru verbs conjugate as suru does: tassinai, never tassanai.
     for (const std::string& w : ssuruVerbs_) alternatives.push_back(exceptionFor(w));
   }
-  for (RuleLine& r : named) r.resultClass = form.resultClass;
 }
 
 void Expander::addForm(Case& c, const FormLine& f) const {
@@ -479,55 +519,7 @@ void suppressEverywhere(VerbRules& rules, const std::vector<std::string>& words)
     }
 }
 
-// Forms of the bare verb `verb` (suru, kuru, aru) made by the word rules for
-// it, spaces removed: the forms in which no stem of the verb can be seen.
-// Named-word rules are left out: the reverse search tries their words anyway.
-std::vector<std::string> nonstemForms(const VerbRules& rules, const std::string& verb) {
-  std::vector<std::string> forms;
-  for (const Case& c : rules.cases)
-    for (const Group& gr : c.groups)
-      for (const RuleLine& r : gr.rules)
-        if (r.word == verb && r.resultClass != WordOverride && r.mask != kNamedWord) {
-          std::string f;
-          for (char ch : r.suffix)
-            if (ch != ' ') f += ch;
-          forms.push_back(f);
-        }
-  return forms;
-}
-
-std::vector<std::string> sectionOf(const ClassSections& s, const std::string& key) {
-  auto it = s.find(key);
-  return it == s.end() ? std::vector<std::string>{} : it->second;
-}
-
-/// The class lists each kind of irregular verb belongs to.
-std::vector<std::string> sectionsOfKind(const std::string& kind) {
-  if (kind == "kuru") return {"AUXILIARIES", "PURE_IRREGULAR"};
-  if (kind == "iku" || kind == "tou" || kind == "aru" || kind == "honorific") {
-    return {"AUXILIARIES", "IRREGULAR_GODAN"};
-  }
-  if (kind == "teku") return {"IRREGULAR_GODAN"};
-  if (kind == "kureru") return {"IRREGULAR_ITIDAN"};
-  return {"AUXILIARIES"};  // zuru: an ending only
-}
-
 }  // namespace
-
-const std::vector<std::string> kClassSections = {
-    "AUXILIARIES",      "COPULA",           "SURU_ENDING_GODANS", "SPECIAL_SURU_CONJ",
-    "PURE_IRREGULAR",   "IRREGULAR_GODAN",  "IRREGULAR_ITIDAN",   "ITIDAN_OR_GODAN",
-    "IRU_GODANS",       "ERU_GODANS",       "NONSTEM_INFLECTIONS"};
-
-std::vector<std::string> ssuruVerbs(const ClassSections& hand, const ClassSections& edict) {
-  std::vector<std::string> words;
-  for (const ClassSections* s : {&hand, &edict})
-    for (const std::string& w : sectionOf(*s, "SPECIAL_SURU_CONJ"))
-      if (w.size() > 5 && w.compare(w.size() - 5, 5, "ssuru") == 0 &&
-          std::find(words.begin(), words.end(), w) == words.end())
-        words.push_back(w);
-  return words;
-}
 
 VerbRules expandVerbGrammar(const VerbSource& source, const std::vector<std::string>& ssuru,
                             const KanaConverter& kana) {
@@ -575,37 +567,4 @@ std::vector<AdjectiveCase> expandAdjectiveGrammar(const std::vector<AdjectiveSou
     cases.push_back(c);
   }
   return cases;
-}
-
-ClassLists mergeClassLists(const VerbSource& source, const VerbRules& rules, const ClassSections& hand,
-                           const ClassSections& edict) {
-  const std::vector<std::string> edictExcluded = sectionOf(hand, "EDICT_EXCLUDE");
-  const std::vector<std::string> nonstemExcluded = sectionOf(hand, "NONSTEM_EXCLUDE");
-  auto excluded = [&](const std::string& form) {
-    for (const std::string& p : nonstemExcluded)
-      if (startsWith(form, p)) return true;
-    return false;
-  };
-  ClassLists lists;
-  for (const std::string& key : kClassSections) {
-    std::vector<std::string> words;
-    for (const std::string& kind : source.kindOrder) {
-      const std::vector<std::string> sections = sectionsOfKind(kind);
-      if (std::find(sections.begin(), sections.end(), key) == sections.end()) continue;
-      for (const IrregularWord& w : source.kinds.at(kind)) words.push_back(w.word);
-    }
-    for (const std::string& w : sectionOf(hand, key)) words.push_back(w);
-    for (const std::string& w : sectionOf(edict, key))
-      if (std::find(edictExcluded.begin(), edictExcluded.end(), w) == edictExcluded.end()) words.push_back(w);
-    if (key == "NONSTEM_INFLECTIONS")
-      for (const char* verb : {"suru", "kuru", "aru"})
-        for (const std::string& f : nonstemForms(rules, verb))
-          if (f[0] != verb[0] && !excluded(f)) words.push_back(f);
-    std::vector<std::string> unique;
-    std::set<std::string> seen;
-    for (const std::string& w : words)
-      if (seen.insert(w).second) unique.push_back(w);
-    lists.sections.emplace_back(key, unique);
-  }
-  return lists;
 }

@@ -1,10 +1,11 @@
 // Expands the readable grammar tables (verbs.grammar, adjectives.grammar,
 // verb_classes.grammar) into the three rule files the program reads: the
 // sources are read (grammar_reader), expanded into rule lines
-// (form_expansion) and written (rule_file_writer).
+// (form_expansion, class_lists) and written (rule_file_writer).
 #include <iostream>
 #include <string>
 
+#include "class_lists.hpp"
 #include "form_expansion.hpp"
 #include "grammar_reader.hpp"
 #include "rule_file_writer.hpp"
