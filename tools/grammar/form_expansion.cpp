@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <set>
 #include <tuple>
 
 #include "grammar_text.hpp"
