@@ -251,7 +251,10 @@ VerbSource readVerbSource(const std::string& path) {
     } else if (kind == "words") {
       std::vector<std::string> words = wordsOf(rest);
       if (words.size() < 2 || lists.count(words[0])) fail("words: a new list name and its words");
-      lists[words[0]].assign(words.begin() + 1, words.end());
+      for (std::size_t i = 1; i < words.size(); ++i) {
+        if (words[i][0] != '@') lists[words[0]].push_back(words[i]);
+        else for (const std::string& w : expandWords(words[i], lists)) lists[words[0]].push_back(w);
+      }
     } else if (kind == "paradigm") {
       auto [name, paradigm] = parseParadigm(rest);
       if (!source.paradigms.emplace(name, paradigm).second) fail("paradigm declared twice: " + name);
