@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -17,13 +18,19 @@ struct RuleFormation {
   std::string writtenTail;        ///< EUC-JP written form of the auxiliary or replacement
 };
 
-/// One verb rule, combining its case line, group line and rule line.
-struct InflectionRule {
+/// The fields both kinds of rule begin with: the slot (caseId and
+/// subCaseId), the case the rule is filed under, and the sense and
+/// politeness of its forms.
+struct RuleCaseFields {
   std::int16_t subCaseId = 0;
   std::int16_t caseId = 0;
   std::string caseName;
   std::int32_t sense = 0;
   std::int32_t politeness = 0;
+};
+
+/// One verb rule, combining its case line, group line and rule line.
+struct InflectionRule : RuleCaseFields {
   std::int32_t attitude = 0;
   std::uint8_t colloquial = 0;
   std::int16_t resultClass = 0;  ///< WordOverride for an exception rule
@@ -36,12 +43,7 @@ struct InflectionRule {
 
 /// One adjective rule: the form is the stem (the word less its final i)
 /// followed by `ending`.
-struct AdjectiveRule {
-  std::int16_t subCaseId = 0;
-  std::int16_t caseId = 0;
-  std::string caseName;
-  std::int32_t sense = 0;
-  std::int32_t politeness = 0;
+struct AdjectiveRule : RuleCaseFields {
   std::int16_t resultClass = 0;  ///< WordOverride for an exception rule; NamedWord bit with `word`
   std::string gloss;
   std::string ending;  ///< replaces the final i; the exact word (exception), the whole form (named)
@@ -63,7 +65,19 @@ inline std::string_view namedWord(const AdjectiveRule& rule) {
   return rule.word;
 }
 
-/// The rules of one part of speech, filed by case name in file order.
+/// The tests both engines make of a rule that is not an exception, once its
+/// classes fit the word: its case is not among the word's applied cases, and
+/// its sense and politeness pass the filters (0: any).
+bool passesCaseAndFilters(const RuleCaseFields& rule, const std::vector<std::int16_t>& appliedCases,
+                          std::int32_t senseFilter, std::int16_t politenessFilter);
+
+/// The applied cases of a rule's form: the word's, then each of the rule's
+/// added cases not already among them, in rule order.
+std::vector<std::int16_t> casesAppliedAfter(const std::vector<std::int16_t>& appliedCases,
+                                            const std::vector<std::int16_t>& addedCases);
+
+/// The rules of one part of speech, filed by case name in file order. Every
+/// rule's case name is in caseOrder.
 template <typename Rule>
 struct RuleSet {
   std::multimap<std::string, Rule> rules;  ///< equal names keep file order
@@ -84,3 +98,24 @@ struct VerbClassLists {
   std::vector<std::string> eruGodans;
   std::vector<std::string> nonstemInflections;
 };
+
+/// One section of the verb classification file: its keyword and its list.
+struct VerbClassSection {
+  std::string_view keyword;
+  std::vector<std::string> VerbClassLists::*list;
+};
+
+/// The sections, in the one order the file must follow.
+inline constexpr std::array<VerbClassSection, 11> kVerbClassSections{{
+    {"AUXILIARIES", &VerbClassLists::auxiliaries},
+    {"COPULA", &VerbClassLists::copulas},
+    {"SURU_ENDING_GODANS", &VerbClassLists::suruEndingGodans},
+    {"SPECIAL_SURU_CONJ", &VerbClassLists::specialSuruConj},
+    {"PURE_IRREGULAR", &VerbClassLists::pureIrregular},
+    {"IRREGULAR_GODAN", &VerbClassLists::irregularGodan},
+    {"IRREGULAR_ITIDAN", &VerbClassLists::irregularItidan},
+    {"ITIDAN_OR_GODAN", &VerbClassLists::itidanOrGodan},
+    {"IRU_GODANS", &VerbClassLists::iruGodans},
+    {"ERU_GODANS", &VerbClassLists::eruGodans},
+    {"NONSTEM_INFLECTIONS", &VerbClassLists::nonstemInflections},
+}};

@@ -59,9 +59,7 @@ InflectionResult newForm(std::string romaji, std::string written, std::string re
 
 /// Stem and table ending of a regular form.
 StemAndEnding regularParts(const InflectionRule& rule, const InflectionResult& verb) {
-  // Irregular itidan verbs split as godan; for their "ru" ending both agree.
-  const auto [stem, dictionaryEnding] =
-      verb.wordClass == Itidan ? itidanParts(verb.romaji) : godanParts(verb.romaji);
+  const auto [stem, dictionaryEnding] = splitVerb(verb.romaji, verb.wordClass);
   return {stem, verbEnding(verbEndingRow(verb.wordClass, dictionaryEnding),
                            rule.formation.endingColumn)};
 }
@@ -119,6 +117,12 @@ std::pair<std::string, std::string> splitItidan(const std::string& romaji) {
 std::pair<std::string, std::string> splitGodan(const std::string& romaji) {
   const auto [stem, ending] = godanParts(romaji);
   return {std::string(stem), std::string(ending)};
+}
+
+std::pair<std::string_view, std::string_view> splitVerb(std::string_view romaji,
+                                                        std::int16_t wordClass) {
+  // Irregular itidan verbs split as godan; for their "ru" ending both agree.
+  return wordClass == Itidan ? itidanParts(romaji) : godanParts(romaji);
 }
 
 std::string regularFormRomaji(const InflectionRule& rule, const InflectionResult& verb) {

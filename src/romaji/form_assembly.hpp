@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -16,6 +17,12 @@ std::pair<std::string, std::string> splitItidan(const std::string& romaji);
 /// Stem and ending of a godan verb: the last character after a vowel, else
 /// the last two (kau: ka + u; kaku: ka + ku).
 std::pair<std::string, std::string> splitGodan(const std::string& romaji);
+
+/// Stem and dictionary ending of a verb of `wordClass`, as views of
+/// `romaji`: split as by splitItidan for class 1 (Itidan), as by splitGodan
+/// for any other class.
+std::pair<std::string_view, std::string_view> splitVerb(std::string_view romaji,
+                                                        std::int16_t wordClass);
 
 /// The form of a rule that serves any verb of its classes: stem, table
 /// ending, prefix, suffix and auxiliary, in romaji, written form and kana.
