@@ -83,10 +83,6 @@ KanaConverter::KanaConverter() {
   for (std::uint16_t index = 0; index < SyllableTable.size(); ++index) {
     const SyllableRow& row = SyllableTable[index];
     if (row.romaji == kSyllableTableEnd) break;
-    syllables.emplace(row.romaji);
-    romajiToKana.emplace(row.romaji, row.hiragana);
-    hiraganaToRomaji.emplace(row.hiragana, row.romaji);
-    katakanaToRomaji.emplace(row.katakana, row.romaji);
     romajiIndex_.insert(row.romaji, index);
     hiraganaIndex_.insert(row.hiragana, index);
     katakanaIndex_.insert(row.katakana, index);
