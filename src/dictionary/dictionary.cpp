@@ -10,6 +10,7 @@
 
 #include "inflection/word_class.hpp"
 #include "romaji/kana_converter.hpp"
+#include "romaji/syllable_table.hpp"
 
 namespace {
 
@@ -94,7 +95,7 @@ class FieldReader {
   /// skipped, an optional sign, then digits. False (nothing consumed beyond
   /// what was scanned) when there are no digits or the value is out of range.
   bool readInteger(std::int64_t low, std::int64_t high, std::int64_t& value) {
-    while (pos_ < text_.size() && isSpace(text_[pos_])) ++pos_;
+    while (pos_ < text_.size() && isWhiteSpace(text_[pos_])) ++pos_;
     bool negative = false;
     if (pos_ < text_.size() && (text_[pos_] == '+' || text_[pos_] == '-')) {
       negative = text_[pos_] == '-';
@@ -132,10 +133,6 @@ class FieldReader {
   }
 
  private:
-  static bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-  }
-
   const std::string& text_;
   std::size_t pos_ = 0;
 };

@@ -8,15 +8,6 @@
 #include "romaji/form_assembly.hpp"
 #include "romaji/kana_converter.hpp"
 
-namespace {
-
-/// The text less its last `count` bytes; kept whole when shorter than that.
-std::string withoutLast(const std::string& text, std::size_t count) {
-  return text.size() < count ? text : text.substr(0, text.size() - count);
-}
-
-}  // namespace
-
 bool adjectiveRuleApplies(const AdjectiveRule& rule, const InflectionResult& word,
                           std::int32_t senseFilter, std::int16_t politenessFilter) {
   if (rule.resultClass == WordOverride) return word.romaji == rule.ending;
@@ -29,7 +20,7 @@ bool adjectiveRuleApplies(const AdjectiveRule& rule, const InflectionResult& wor
 
 std::string adjectiveFormRomaji(const AdjectiveRule& rule, const InflectionResult& word) {
   if (!namedWord(rule).empty()) return rule.ending;
-  return withoutLast(word.romaji, 1) + rule.ending;
+  return std::string(withoutLastBytes(word.romaji, 1)) + rule.ending;
 }
 
 InflectionResult applyAdjectiveRule(const AdjectiveRule& rule, const InflectionResult& word,
@@ -43,10 +34,9 @@ InflectionResult applyAdjectiveRule(const AdjectiveRule& rule, const InflectionR
   } else {
     // The written form keeps its kanji; only the final kana i is replaced.
     const std::size_t stem = form.romaji.size() - rule.ending.size();
-    form.written = word.written.empty()
-                       ? form.reading
-                       : withoutLast(word.written, 2) +
-                             formKana(kana, form.romaji, stem, form.romaji.size());
+    form.written = word.written.empty() ? form.reading
+                                        : std::string(withoutLastBytes(word.written, 2)) +
+                                              formKana(kana, form.romaji, stem, form.romaji.size());
     form.wordClass = rule.resultClass;
   }
   form.politeness = rule.politeness;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <map>
@@ -18,19 +19,13 @@ struct RuleFormation {
   std::string writtenTail;        ///< EUC-JP written form of the auxiliary or replacement
 };
 
-/// The fields both kinds of rule begin with: the slot (caseId and
-/// subCaseId), the case the rule is filed under, and the sense and
-/// politeness of its forms.
-struct RuleCaseFields {
-  std::int16_t subCaseId = 0;
-  std::int16_t caseId = 0;
-  std::string caseName;
+/// One verb rule, combining its case line, group line and rule line.
+struct InflectionRule {
+  std::int16_t subCaseId = 0;  ///< of the group line; with caseId, the rule's slot
+  std::int16_t caseId = 0;     ///< of the case line
+  std::string caseName;        ///< of the case line; the key the rule is filed under
   std::int32_t sense = 0;
   std::int32_t politeness = 0;
-};
-
-/// One verb rule, combining its case line, group line and rule line.
-struct InflectionRule : RuleCaseFields {
   std::int32_t attitude = 0;
   std::uint8_t colloquial = 0;
   std::int16_t resultClass = 0;  ///< WordOverride for an exception rule
@@ -43,7 +38,12 @@ struct InflectionRule : RuleCaseFields {
 
 /// One adjective rule: the form is the stem (the word less its final i)
 /// followed by `ending`.
-struct AdjectiveRule : RuleCaseFields {
+struct AdjectiveRule {
+  std::int16_t subCaseId = 0;  ///< of the rule line itself: adjective files have no groups
+  std::int16_t caseId = 0;     ///< of the case line
+  std::string caseName;        ///< of the case line; the key the rule is filed under
+  std::int32_t sense = 0;
+  std::int32_t politeness = 0;
   std::int16_t resultClass = 0;  ///< WordOverride for an exception rule; NamedWord bit with `word`
   std::string gloss;
   std::string ending;  ///< replaces the final i; the exact word (exception), the whole form (named)
@@ -68,8 +68,15 @@ inline std::string_view namedWord(const AdjectiveRule& rule) {
 /// The tests both engines make of a rule that is not an exception, once its
 /// classes fit the word: its case is not among the word's applied cases, and
 /// its sense and politeness pass the filters (0: any).
-bool passesCaseAndFilters(const RuleCaseFields& rule, const std::vector<std::int16_t>& appliedCases,
-                          std::int32_t senseFilter, std::int16_t politenessFilter);
+template <typename Rule>
+bool passesCaseAndFilters(const Rule& rule, const std::vector<std::int16_t>& appliedCases,
+                          std::int32_t senseFilter, std::int16_t politenessFilter) {
+  if (std::find(appliedCases.begin(), appliedCases.end(), rule.caseId) != appliedCases.end()) {
+    return false;
+  }
+  if (senseFilter != 0 && senseFilter != rule.sense) return false;
+  return politenessFilter == 0 || politenessFilter == rule.politeness;
+}
 
 /// The applied cases of a rule's form: the word's, then each of the rule's
 /// added cases not already among them, in rule order.

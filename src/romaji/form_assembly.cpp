@@ -26,11 +26,6 @@ StemAndEnding godanParts(std::string_view romaji) {
   return splitLast(romaji, afterVowel ? 1 : 2);
 }
 
-/// `text` without its last `count` bytes; kept whole when shorter.
-std::string_view withoutLastBytes(std::string_view text, std::size_t count) {
-  return text.size() < count ? text : text.substr(0, text.size() - count);
-}
-
 /// Appends the kana of the piece [begin, end) of the form's romaji;
 /// `particles` tells whether the form may hold a particle at all.
 void appendKana(std::string& out, const KanaConverter& kana, std::string_view form,
@@ -108,6 +103,10 @@ std::pair<std::string, std::string_view> wordRomaji(const RuleFormation& formati
 }
 
 }  // namespace
+
+std::string_view withoutLastBytes(std::string_view text, std::size_t count) {
+  return text.size() < count ? text : text.substr(0, text.size() - count);
+}
 
 std::pair<std::string, std::string> splitItidan(const std::string& romaji) {
   const auto [stem, ending] = itidanParts(romaji);

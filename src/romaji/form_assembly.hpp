@@ -10,6 +10,10 @@
 #include "inflection/inflection_rule.hpp"
 #include "romaji/kana_converter.hpp"
 
+/// `text` without its last `count` bytes (a final kana is two); kept whole
+/// when shorter.
+std::string_view withoutLastBytes(std::string_view text, std::size_t count);
+
 /// Stem and dictionary ending of an itidan verb: the ending is the last two
 /// characters (taberu: tabe + ru).
 std::pair<std::string, std::string> splitItidan(const std::string& romaji);
