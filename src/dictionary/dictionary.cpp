@@ -14,7 +14,7 @@
 
 namespace {
 
-using Entries = std::multimap<std::string, DictionaryEntry>;
+using Entries = std::multimap<std::string, DictionaryEntry>;  // as the Dictionary holds them
 
 /// Beyond this size a file is read without reserving its size first.
 constexpr std::streamoff kLargestReservation = std::streamoff{1} << 30;
@@ -225,7 +225,7 @@ void loadEntries(std::istream& in, const KanaConverter& kana, std::ostream& cons
 
 }  // namespace
 
-bool Dictionary::loadFile(const std::string& fileName, LineFormat load, const KanaConverter& kana,
+bool Dictionary::loadFile(const std::string& fileName, StreamLoad load, const KanaConverter& kana,
                           std::ostream& console) {
   std::ifstream file(fileName, std::ios::binary);
   if (!file.is_open()) return false;

@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
+#include <iterator>
 #include <map>
-#include <ranges>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -53,7 +53,38 @@ InflectionResult wordFromEntry(const DictionaryEntry& entry, std::int16_t wordCl
 /// Warning: the key index points into the entries, so a Dictionary moves
 /// but is never copied.
 class Dictionary {
+  using Entries = std::multimap<std::string, DictionaryEntry>;
+
  public:
+  /// Walks the entries in key order.
+  class const_iterator {
+   public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = DictionaryEntry;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const DictionaryEntry*;
+    using reference = const DictionaryEntry&;
+
+    const_iterator() = default;
+    reference operator*() const { return at_->second; }
+    pointer operator->() const { return &at_->second; }
+    const_iterator& operator++() {
+      ++at_;
+      return *this;
+    }
+    const_iterator operator++(int) {
+      const_iterator before = *this;
+      ++at_;
+      return before;
+    }
+    bool operator==(const const_iterator&) const = default;
+
+   private:
+    friend class Dictionary;
+    explicit const_iterator(Entries::const_iterator at) : at_(at) {}
+    Entries::const_iterator at_;
+  };
+
   Dictionary() = default;
   Dictionary(const Dictionary&) = delete;
   Dictionary& operator=(const Dictionary&) = delete;
@@ -78,19 +109,19 @@ class Dictionary {
 
   /// The entries in key order (file order among equal keys); an entry's
   /// romaji is its key.
-  auto begin() const { return std::views::values(entries_).begin(); }
-  auto end() const { return std::views::values(entries_).end(); }
+  const_iterator begin() const { return const_iterator(entries_.begin()); }
+  const_iterator end() const { return const_iterator(entries_.end()); }
   std::size_t size() const { return entries_.size(); }
 
   /// The keys and classes of the entries, in the same order.
   const DictionaryKeyIndex& keyIndex() const { return keyIndex_; }
 
  private:
-  using LineFormat = void (Dictionary::*)(std::istream&, const KanaConverter&, std::ostream&);
-  bool loadFile(const std::string& fileName, LineFormat load, const KanaConverter& kana,
+  using StreamLoad = void (Dictionary::*)(std::istream&, const KanaConverter&, std::ostream&);
+  bool loadFile(const std::string& fileName, StreamLoad load, const KanaConverter& kana,
                 std::ostream& console);
   void buildKeyIndex();
 
-  std::multimap<std::string, DictionaryEntry> entries_;
+  Entries entries_;
   DictionaryKeyIndex keyIndex_;
 };
