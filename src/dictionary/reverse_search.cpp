@@ -195,10 +195,10 @@ bool ConjugationEngine::producesForm(const InflectionResult& word, std::string_v
   const auto wordBits = static_cast<std::uint16_t>(word.wordClass);
   std::vector<std::uint32_t> slots;
   for (const IndexedRule<InflectionRule>& visit : verbIndex_.visits) {
-    const std::uint32_t slot = visit.candidate.slot;
+    const std::uint32_t slot = visit.slot;
     if (visit.anyClass) {
       // An exception makes no form; a named-word rule serves its word alone.
-      if (visit.candidate.exception || visit.rule->word != word.romaji) continue;
+      if (visit.exception || visit.rule->word != word.romaji) continue;
     } else if ((visit.appliesTo & wordBits) == 0) {
       continue;
     }
@@ -218,10 +218,10 @@ bool ConjugationEngine::producesForm(const InflectionResult& word, std::string_v
       if (!visit.anyClass && (visit.appliesTo & wordBits) == 0) continue;
       if (!ruleApplies(*visit.rule, word, 0, 0, classLists_.auxiliaries)) continue;
       applying.push_back(&visit);
-      outcome.record(visit.candidate);
+      outcome.record(visit.candidate());
     }
     produces = std::any_of(applying.begin(), applying.end(), [&](const auto* visit) {
-      return outcome.produces(visit->candidate) && tailFits(*visit->rule, bare) &&
+      return outcome.produces(visit->candidate()) && tailFits(*visit->rule, bare) &&
              equalIgnoringSpaces(form, formRomaji(*visit->rule, word));
     });
   }

@@ -9,16 +9,14 @@ template <typename Rule>
 IndexedRule<Rule> indexedRule(const Rule& rule, std::uint32_t slot) {
   IndexedRule<Rule> visit;
   visit.rule = &rule;
-  visit.candidate.slot = slot;
-  visit.candidate.exception = rule.resultClass == WordOverride;
+  visit.slot = slot;
+  visit.exception = rule.resultClass == WordOverride;
   if constexpr (std::is_same_v<Rule, InflectionRule>) {
     visit.appliesTo = rule.appliesTo;
-    visit.candidate.irregular = rule.appliesTo == Irregular;
-    visit.candidate.wordLength = rule.word.size();
   } else {
     visit.appliesTo = 0xFFFF;  // adjective rules have no classes, nor irregular precedence
   }
-  visit.anyClass = visit.candidate.exception || !namedWord(rule).empty();
+  visit.anyClass = visit.exception || !namedWord(rule).empty();
   return visit;
 }
 
@@ -69,7 +67,7 @@ RuleIndex<Rule> buildIndex(const RuleSet<Rule>& set) {
   index.slotCount = static_cast<std::uint32_t>(slotNumbers.size());
   index.visitsOfSlot.assign(index.slotCount, {});
   for (std::size_t i = 0; i < index.visits.size(); ++i) {
-    index.visitsOfSlot[index.visits[i].candidate.slot].push_back(static_cast<std::uint32_t>(i));
+    index.visitsOfSlot[index.visits[i].slot].push_back(static_cast<std::uint32_t>(i));
   }
   for (const auto& [name, rule] : set.rules) {
     if (const std::string_view word = namedWord(rule); !word.empty()) {

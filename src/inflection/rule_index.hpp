@@ -14,13 +14,20 @@
 #include "inflection/word_class.hpp"
 
 /// One visit of a request, with what choosing tests first kept beside the
-/// pointer so that a walk stays in one array.
+/// pointer so that a walk stays in one small array.
 template <typename Rule>
 struct IndexedRule {
   const Rule* rule = nullptr;
-  SlotCandidate candidate;      ///< what suppression reads of the rule
+  std::uint32_t slot = 0;       ///< dense number of the rule's (caseId, subCaseId)
   std::uint16_t appliesTo = 0;  ///< the classes served; every bit for adjective rules
+  bool exception = false;       ///< resultClass is WordOverride
   bool anyClass = false;        ///< an exception or named-word rule: no class test
+
+  /// What suppression reads of the rule.
+  SlotCandidate candidate() const {
+    const bool irregular = appliesTo == Irregular;
+    return {slot, exception, irregular, irregular ? rule->word.size() : 0};
+  }
 };
 
 /// How the forms of a group of verb rules begin: the rule's prefix (spaces
@@ -85,10 +92,10 @@ void chooseRules(const RuleIndex<Rule>& index, std::string_view caseName, std::i
   }
   std::vector<SlotOutcome> slots(index.slotCount);
   for (const IndexedRule<Rule>* visit : candidates) {
-    slots[visit->candidate.slot].record(visit->candidate);
+    slots[visit->slot].record(visit->candidate());
   }
   chosen.reserve(chosen.size() + candidates.size());
   for (const IndexedRule<Rule>* visit : candidates) {
-    if (slots[visit->candidate.slot].produces(visit->candidate)) chosen.push_back(visit->rule);
+    if (slots[visit->slot].produces(visit->candidate())) chosen.push_back(visit->rule);
   }
 }

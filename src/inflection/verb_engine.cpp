@@ -11,11 +11,9 @@
 
 namespace {
 
-/// Irregular rules name the verbs (or the auxiliary endings) they serve.
-bool isIrregularRule(const InflectionRule& rule) { return rule.appliesTo == Irregular; }
-
 /// Whether an irregular rule restricted to `ruleWord` serves the irregular
-/// verb `romaji`, through one of `endings` or by naming it exactly.
+/// verb `romaji` as far as `ending` decides; sets `endingMatched` when the
+/// verb ends in it.
 bool irregularRuleServes(const std::string& ruleWord, const std::string& romaji,
                          std::string_view ending, bool& endingMatched) {
   if (!romaji.ends_with(ending)) return true;
@@ -38,32 +36,15 @@ bool irregularRuleServes(const std::string& ruleWord, const std::string& romaji,
 
 }  // namespace
 
-bool ruleApplies(const InflectionRule& rule, const InflectionResult& word,
-                 std::int32_t senseFilter, std::int16_t politenessFilter,
-                 const std::vector<std::string>& auxiliaries) {
-  if (rule.resultClass == WordOverride) return word.romaji == rule.word;
-
-  const auto wordBits = static_cast<std::uint16_t>(word.wordClass);
-  if (const std::string_view named = namedWord(rule); !named.empty()) {
-    // A rule for one named word serves it whatever its class.
-    if (word.romaji != named) return false;
-  } else if ((rule.appliesTo & wordBits) == 0) {
-    return false;
+bool irregularWordIsServed(const std::string& ruleWord, const std::string& romaji,
+                           const std::vector<std::string>& auxiliaries) {
+  if (romaji.size() < ruleWord.size()) return false;
+  bool endingMatched = false;
+  if (!irregularRuleServes(ruleWord, romaji, "suru", endingMatched)) return false;
+  for (const std::string& auxiliary : auxiliaries) {
+    if (!irregularRuleServes(ruleWord, romaji, auxiliary, endingMatched)) return false;
   }
-
-  // The remaining tests all must hold, so the cheap ones go first.
-  if (!passesCaseAndFilters(rule, word.appliedCases, senseFilter, politenessFilter)) return false;
-  if ((wordBits & Irregular) != 0 && isIrregularRule(rule)) {
-    if (word.romaji.size() < rule.word.size()) return false;
-    bool endingMatched = false;
-    if (!irregularRuleServes(rule.word, word.romaji, "suru", endingMatched)) return false;
-    for (const std::string& auxiliary : auxiliaries) {
-      if (!irregularRuleServes(rule.word, word.romaji, auxiliary, endingMatched)) return false;
-    }
-    if (!endingMatched && word.romaji != rule.word) return false;
-  }
-
-  return true;
+  return endingMatched || romaji == ruleWord;
 }
 
 InflectionResult applyRule(const InflectionRule& rule, const InflectionResult& word,
