@@ -262,7 +262,6 @@ void Dictionary::buildKeyIndex() {
     DictionaryKeyIndex::Record& record = keyIndex_.records.emplace_back();
     record.entry = &entry;
     record.keyOffset = keyIndex_.keys.size();
-    record.keyLength = key.size();
     record.wordClass = entry.wordClass;
     keyIndex_.keys += key;
   }

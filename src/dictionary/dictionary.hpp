@@ -29,18 +29,21 @@ struct DictionaryEntry {
 /// The keys and given classes of a dictionary's entries in key order,
 /// packed together, so that a walk over many entries that reads only those
 /// stays in two arrays instead of visiting every entry.
+/// Warning: a record's key runs to where the next record's begins, so
+/// keyOf takes only records in place in `records`.
 struct DictionaryKeyIndex {
   struct Record {
     const DictionaryEntry* entry = nullptr;
-    std::size_t keyOffset = 0;  ///< the key's bytes in `keys`
-    std::size_t keyLength = 0;
+    std::size_t keyOffset = 0;   ///< where the key's bytes begin in `keys`
     std::int16_t wordClass = 0;  ///< the entry's class as given (0: classify)
   };
   std::vector<Record> records;
   std::string keys;
 
   std::string_view keyOf(const Record& record) const {
-    return std::string_view(keys).substr(record.keyOffset, record.keyLength);
+    const Record* next = &record + 1;
+    const std::size_t end = next == records.data() + records.size() ? keys.size() : next->keyOffset;
+    return std::string_view(keys).substr(record.keyOffset, end - record.keyOffset);
   }
 };
 
