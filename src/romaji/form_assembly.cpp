@@ -17,15 +17,6 @@ StemAndEnding splitLast(std::string_view romaji, std::size_t endingLength) {
   return {romaji.substr(0, stemLength), romaji.substr(stemLength)};
 }
 
-StemAndEnding itidanParts(std::string_view romaji) { return splitLast(romaji, 2); }
-
-StemAndEnding godanParts(std::string_view romaji) {
-  if (romaji.size() < 2) return splitLast(romaji, romaji.size());
-  const char first = romaji[romaji.size() - 2];
-  const bool afterVowel = first == 'a' || first == 'e' || first == 'i' || first == 'o' || first == 'u';
-  return splitLast(romaji, afterVowel ? 1 : 2);
-}
-
 /// Appends the kana of the piece [begin, end) of the form's romaji;
 /// `particles` tells whether the form may hold a particle at all.
 void appendKana(std::string& out, const KanaConverter& kana, std::string_view form,
@@ -109,19 +100,13 @@ std::string_view withoutLastBytes(std::string_view text, std::size_t count) {
 }
 
 std::pair<std::string, std::string> splitItidan(const std::string& romaji) {
-  const auto [stem, ending] = itidanParts(romaji);
+  const auto [stem, ending] = splitVerb(romaji, Itidan);
   return {std::string(stem), std::string(ending)};
 }
 
 std::pair<std::string, std::string> splitGodan(const std::string& romaji) {
-  const auto [stem, ending] = godanParts(romaji);
+  const auto [stem, ending] = splitVerb(romaji, Godan);
   return {std::string(stem), std::string(ending)};
-}
-
-std::pair<std::string_view, std::string_view> splitVerb(std::string_view romaji,
-                                                        std::int16_t wordClass) {
-  // Irregular itidan verbs split as godan; for their "ru" ending both agree.
-  return wordClass == Itidan ? itidanParts(romaji) : godanParts(romaji);
 }
 
 std::string regularFormRomaji(const InflectionRule& rule, const InflectionResult& verb) {

@@ -25,8 +25,18 @@ std::pair<std::string, std::string> splitGodan(const std::string& romaji);
 /// Stem and dictionary ending of a verb of `wordClass`, as views of
 /// `romaji`: split as by splitItidan for class 1 (Itidan), as by splitGodan
 /// for any other class.
-std::pair<std::string_view, std::string_view> splitVerb(std::string_view romaji,
-                                                        std::int16_t wordClass);
+/// Inline: the reverse search splits every key it tries.
+inline std::pair<std::string_view, std::string_view> splitVerb(std::string_view romaji,
+                                                               std::int16_t wordClass) {
+  // Irregular itidan verbs split as godan; for their "ru" ending both agree.
+  std::size_t ending = 2;
+  if (wordClass != Itidan && romaji.size() >= 2) {
+    const char first = romaji[romaji.size() - 2];
+    if (first == 'a' || first == 'e' || first == 'i' || first == 'o' || first == 'u') ending = 1;
+  }
+  if (romaji.size() <= ending) return {std::string_view{}, romaji};
+  return {romaji.substr(0, romaji.size() - ending), romaji.substr(romaji.size() - ending)};
+}
 
 /// The form of a rule that serves any verb of its classes: stem, table
 /// ending, prefix, suffix and auxiliary, in romaji, written form and kana.
