@@ -1,10 +1,13 @@
 // Checks the bundled grammar and dictionaries against an independent
-// analyser. Two modes:
+// analyser, and against a teacher's table. Three modes:
 //   forms  - for every dictionary verb and adjective the IPADIC lexicon also
 //            lists, the standard forms built from IPADIC's stems must be
 //            among the forms the engine produces;
 //   mecab  - the written forms the engine produces for a sample of those
-//            words must each analyse, under MeCab, as a form of its own word.
+//            words must each analyse, under MeCab, as a form of its own word;
+//   tables - the forms of the teacher's table (teacher_tables.cpp) that a
+//            word must have are produced, and none of those it lacks.
+// The forms check expects no form the table says a word lacks.
 // Exit status 0 passes, 1 fails, 77 reports the check skipped (the lexicon
 // or the analyser is not installed).
 #include <iconv.h>
@@ -26,6 +29,7 @@
 #include "oracle/expected_forms.hpp"
 #include "oracle/ipadic.hpp"
 #include "oracle/mecab_runner.hpp"
+#include "oracle/teacher_tables.hpp"
 #include "romaji/kana_converter.hpp"
 
 namespace {
@@ -80,7 +84,8 @@ bool parseOptions(int argc, char** argv, Options& options) {
       return false;
     }
   }
-  return (argc % 2) == 1 && (options.mode == "forms" || options.mode == "mecab");
+  return (argc % 2) == 1 &&
+         (options.mode == "forms" || options.mode == "mecab" || options.mode == "tables");
 }
 
 // EUC-JP to UTF-8 for the report only; bytes that do not convert become '?'.
@@ -169,6 +174,15 @@ void mergeForms(std::vector<ExpectedForm>& into, const std::vector<ExpectedForm>
   }
 }
 
+// Drops the spellings the teacher's table says the word lacks (aru has no
+// passive, dekiru no potential), and forms left with none.
+void withoutLackedForms(const std::string& romaji, std::vector<ExpectedForm>& expected) {
+  for (ExpectedForm& form : expected) {
+    std::erase_if(form.spellings, [&](const std::string& s) { return neverProduced(romaji, s); });
+  }
+  std::erase_if(expected, [](const ExpectedForm& form) { return form.spellings.empty(); });
+}
+
 Matches matchWords(const Dictionary& dictionary, const IpadicLexicon& lexicon, bool verbs,
                    const ConjugationEngine& engine) {
   const KanaConverter& kana = engine.kana();
@@ -188,6 +202,7 @@ Matches matchWords(const Dictionary& dictionary, const IpadicLexicon& lexicon, b
     for (auto it = first; it != last; ++it) {
       std::vector<ExpectedForm> expected =
           verbs ? expectedVerbForms(it->second, kana) : expectedAdjectiveForms(it->second, kana);
+      withoutLackedForms(romaji, expected);
       if (!expected.empty()) usable.emplace_back(&it->second, std::move(expected));
     }
     if (usable.empty()) {
@@ -640,25 +655,46 @@ int runMecabCheck(const Matches& verbs, const Matches& adjectives,
   return kPass;
 }
 
+// The teacher's table: every form a word must have is produced, none of
+// those it lacks.
+int runTablesCheck(const ConjugationEngine& engine) {
+  std::size_t mustSeen = 0, mustTotal = 0, neverSeen = 0, neverTotal = 0;
+  for (const TeacherRow& row : teacherTable()) {
+    InflectionResult word;
+    word.romaji = row.word;
+    word.wordClass = row.wordClass;
+    std::vector<InflectionResult> results;
+    if (row.wordClass == TrueAdjective) engine.conjugateAdjective(word, "", 0, 0, results);
+    else engine.conjugateVerb(word, "", 0, 0, results);
+    std::set<std::string> produced;
+    for (const auto& result : results) produced.insert(withoutSpaces(result.romaji));
+    for (const std::string& form : row.must) {
+      ++mustTotal;
+      if (produced.count(withoutSpaces(form))) ++mustSeen;
+      else std::cout << "missing: " << row.word << " -> " << form << '\n';
+    }
+    for (const std::string& form : row.never) {
+      ++neverTotal;
+      if (!produced.count(withoutSpaces(form))) continue;
+      ++neverSeen;
+      std::cout << "wrong: " << row.word << " -> " << form << '\n';
+    }
+  }
+  std::cout << "teacher's table: " << mustSeen << " of " << mustTotal << " expected forms produced, "
+            << neverSeen << " of " << neverTotal << " forms Japanese lacks produced\n";
+  return mustSeen == mustTotal && neverSeen == 0 ? kPass : kFail;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   Options options;
   if (!parseOptions(argc, argv, options)) {
-    std::cerr << "usage: oracle_check [--mode forms|mecab] [--data DIR] [--ipadic DIR]\n"
+    std::cerr << "usage: oracle_check [--mode forms|mecab|tables] [--data DIR] [--ipadic DIR]\n"
                  "       [--mecab-dic DIR] [--misses FILE] [--sample N]\n";
     return kFail;
   }
   const auto start = std::chrono::steady_clock::now();
-  const std::string verbCsv = options.ipadicDir + "/Verb.csv";
-  const std::string adjectiveCsv = options.ipadicDir + "/Adj.csv";
-  std::error_code ec;
-  if (!std::filesystem::exists(verbCsv, ec) || !std::filesystem::exists(adjectiveCsv, ec)) {
-    std::cout << "SKIPPED: the IPADIC lexicon (" << verbCsv << ", " << adjectiveCsv
-              << ") is not installed (package mecab-ipadic)\n";
-    return kSkip;
-  }
-
   const KanaConverter kana;
   ConjugationEngine engine(kana);
   const std::string data = options.dataDir + "/";
@@ -673,6 +709,16 @@ int main(int argc, char** argv) {
       !engine.loadAdjectiveDictionary(data + "Words_Adj.dat", console)) {
     std::cout << "FAIL: the dictionaries in " << options.dataDir << " do not load\n";
     return kFail;
+  }
+  if (options.mode == "tables") return runTablesCheck(engine);
+
+  const std::string verbCsv = options.ipadicDir + "/Verb.csv";
+  const std::string adjectiveCsv = options.ipadicDir + "/Adj.csv";
+  std::error_code ec;
+  if (!std::filesystem::exists(verbCsv, ec) || !std::filesystem::exists(adjectiveCsv, ec)) {
+    std::cout << "SKIPPED: the IPADIC lexicon (" << verbCsv << ", " << adjectiveCsv
+              << ") is not installed (package mecab-ipadic)\n";
+    return kSkip;
   }
 
   IpadicLexicon verbLexicon;
