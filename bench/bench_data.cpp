@@ -9,8 +9,8 @@ bool BundledData::load(const std::string& dataDir) {
   if (!engine.loadVerbRules(dataDir + "/Rules_Verbs.dat")) return false;
   if (!engine.loadVerbClasses(dataDir + "/Rules_VClass.dat")) return false;
   if (!engine.loadAdjectiveRules(dataDir + "/Rules_Adj.dat")) return false;
-  engine.verbDictionary.loadVerbFile(dataDir + "/Words_Verbs.dat", kana, console);
-  engine.adjectiveDictionary.loadAdjectiveFile(dataDir + "/Words_Adj.dat", kana, console);
+  engine.loadVerbDictionary(dataDir + "/Words_Verbs.dat", console);
+  engine.loadAdjectiveDictionary(dataDir + "/Words_Adj.dat", console);
   return true;
 }
 
@@ -50,10 +50,9 @@ std::vector<const Entry*> spread(const std::vector<const Entry*>& entries, std::
 
 std::vector<InflectionResult> sampleWords(const ConjugationEngine& engine, std::size_t perClass) {
   std::map<std::int16_t, std::vector<const DictionaryEntry*>> byClass;
-  for (const auto& [key, entry] : engine.verbDictionary) {
-    // Spaces in a key would only come from hand-made data; the bundled keys have none.
+  for (const DictionaryEntry& entry : engine.verbDictionary()) {
     const std::int16_t wordClass =
-        entry.wordClass != 0 ? entry.wordClass : engine.classifyVerb(key);
+        entry.wordClass != 0 ? entry.wordClass : engine.classifyVerb(entry.romaji);
     byClass[wordClass].push_back(&entry);
   }
   std::vector<InflectionResult> words;
@@ -65,7 +64,7 @@ std::vector<InflectionResult> sampleWords(const ConjugationEngine& engine, std::
     }
   }
   std::vector<const DictionaryEntry*> adjectives;
-  for (const auto& [key, entry] : engine.adjectiveDictionary) adjectives.push_back(&entry);
+  for (const DictionaryEntry& entry : engine.adjectiveDictionary()) adjectives.push_back(&entry);
   for (const DictionaryEntry* entry : spread(adjectives, perClass)) {
     words.push_back(wordOf(*entry, TrueAdjective));
   }

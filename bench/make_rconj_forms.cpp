@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
     // Case c is taken from word c mod n; plain and polite, affirmative and
     // negative forms of a case alternate with c.
     const std::vector<std::string>& caseOrder =
-        adjective ? engine.adjectiveRules.caseOrder : engine.verbRules.caseOrder;
+        adjective ? engine.adjectiveRules().caseOrder : engine.verbRules().caseOrder;
     for (std::size_t c = 0; c < caseOrder.size(); ++c) {
       const auto& wordCases = cases[c % cases.size()];
       const auto found = wordCases.find(caseOrder[c]);
@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
     }
   }
 
-  for (const std::string& form : engine.classLists.nonstemInflections) out.add(form, false);
+  for (const std::string& form : engine.classLists().nonstemInflections) out.add(form, false);
   std::cerr << out.written << " forms\n";
   return 0;
 }

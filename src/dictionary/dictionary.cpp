@@ -3,36 +3,41 @@
 #include <cstddef>
 #include <cstdint>
 #include <fstream>
+#include <istream>
 #include <iterator>
 #include <ostream>
 #include <utility>
 
 #include "inflection/word_class.hpp"
 #include "romaji/kana_converter.hpp"
+#include "romaji/syllable_table.hpp"
 
 namespace {
+
+using Entries = std::multimap<std::string, DictionaryEntry>;  // as the Dictionary holds them
 
 /// Beyond this size a file is read without reserving its size first.
 constexpr std::streamoff kLargestReservation = std::streamoff{1} << 30;
 
-/// Reads a whole file into memory. False when it cannot be opened.
-bool readWholeFile(const std::string& fileName, std::string& text) {
-  std::ifstream file(fileName, std::ios::binary);
-  if (!file.is_open()) return false;
-  // One read of the whole file; a directory or unreadable file yields nothing.
-  text.clear();
-  file.seekg(0, std::ios::end);
-  const std::streamoff size = file.tellg();
-  file.seekg(0, std::ios::beg);
-  if (file && size > 0 && size < kLargestReservation) {
-    text.reserve(static_cast<std::size_t>(size));
+/// The rest of a stream's bytes.
+std::string readRest(std::istream& in) {
+  std::string text;
+  // One reservation when the stream can tell its size, as a file can.
+  const std::streampos start = in.tellg();
+  if (start != std::streampos(-1) && in.seekg(0, std::ios::end)) {
+    const std::streampos end = in.tellg();
+    in.seekg(start);
+    if (end != std::streampos(-1) && end - start > 0 && end - start < kLargestReservation) {
+      text.reserve(static_cast<std::size_t>(end - start));
+    }
   }
-  file.clear();
+  in.clear();
+  // A directory or an unreadable file yields nothing.
   char block[1 << 16];
-  while (file.read(block, sizeof block) || file.gcount() > 0) {
-    text.append(block, static_cast<std::size_t>(file.gcount()));
+  while (in.read(block, sizeof block) || in.gcount() > 0) {
+    text.append(block, static_cast<std::size_t>(in.gcount()));
   }
-  return true;
+  return text;
 }
 
 /// Lines may end in CR LF: the CR directly before each LF is dropped, the
@@ -90,7 +95,7 @@ class FieldReader {
   /// skipped, an optional sign, then digits. False (nothing consumed beyond
   /// what was scanned) when there are no digits or the value is out of range.
   bool readInteger(std::int64_t low, std::int64_t high, std::int64_t& value) {
-    while (pos_ < text_.size() && isSpace(text_[pos_])) ++pos_;
+    while (pos_ < text_.size() && isWhiteSpace(text_[pos_])) ++pos_;
     bool negative = false;
     if (pos_ < text_.size() && (text_[pos_] == '+' || text_[pos_] == '-')) {
       negative = text_[pos_] == '-';
@@ -128,10 +133,6 @@ class FieldReader {
   }
 
  private:
-  static bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-  }
-
   const std::string& text_;
   std::size_t pos_ = 0;
 };
@@ -188,7 +189,7 @@ using LineReader = LineOutcome (*)(FieldReader&, DictionaryEntry&, std::ostream&
 /// ends early or a line that cannot be read stops loading; the entries read
 /// before it are kept.
 void parseDictionary(const std::string& text, const KanaConverter& kana, std::ostream& console,
-                     LineReader readLine, Dictionary::Entries& entries) {
+                     LineReader readLine, Entries& entries) {
   FieldReader reader(text);
   std::int64_t count = 0;
   if (!reader.readInteger(INT32_MIN, INT32_MAX, count)) return;
@@ -214,64 +215,61 @@ void parseDictionary(const std::string& text, const KanaConverter& kana, std::os
   }
 }
 
-bool loadFile(const std::string& fileName, const KanaConverter& kana, std::ostream& console,
-              LineReader readLine, Dictionary::Entries& entries) {
-  std::string raw;
-  if (!readWholeFile(fileName, raw)) return false;
+/// Empties `entries` and files those of the text in `in`.
+void loadEntries(std::istream& in, const KanaConverter& kana, std::ostream& console,
+                 LineReader readLine, Entries& entries) {
   entries.clear();
-  parseDictionary(dropCarriageReturns(std::move(raw)), kana, console, readLine, entries);
+  parseDictionary(dropCarriageReturns(readRest(in)), kana, console, readLine, entries);
   console.flush();
-  return true;
 }
 
 }  // namespace
 
+bool Dictionary::loadFile(const std::string& fileName, StreamLoad load, const KanaConverter& kana,
+                          std::ostream& console) {
+  std::ifstream file(fileName, std::ios::binary);
+  if (!file.is_open()) return false;
+  (this->*load)(file, kana, console);
+  return true;
+}
+
 bool Dictionary::loadVerbFile(const std::string& fileName, const KanaConverter& kana,
                               std::ostream& console) {
-  if (!loadFile(fileName, kana, console, readVerbLine, entries)) return false;
+  return loadFile(fileName, &Dictionary::loadVerbFile, kana, console);
+}
+
+void Dictionary::loadVerbFile(std::istream& in, const KanaConverter& kana, std::ostream& console) {
+  loadEntries(in, kana, console, readVerbLine, entries_);
   buildKeyIndex();
-  return true;
 }
 
 bool Dictionary::loadAdjectiveFile(const std::string& fileName, const KanaConverter& kana,
                                    std::ostream& console) {
-  if (!loadFile(fileName, kana, console, readAdjectiveLine, entries)) return false;
+  return loadFile(fileName, &Dictionary::loadAdjectiveFile, kana, console);
+}
+
+void Dictionary::loadAdjectiveFile(std::istream& in, const KanaConverter& kana,
+                                   std::ostream& console) {
+  loadEntries(in, kana, console, readAdjectiveLine, entries_);
   buildKeyIndex();
-  return true;
 }
 
 void Dictionary::buildKeyIndex() {
   keyIndex_.records.clear();
   keyIndex_.keys.clear();
-  keyIndex_.records.reserve(entries.size());
-  for (const auto& item : entries) {
-    if (keyIndex_.keys.size() + item.first.size() > UINT32_MAX) {
-      keyIndex_.records.clear();  // too large to pack: keyIndex() reports no index
-      return;
-    }
+  keyIndex_.records.reserve(entries_.size());
+  for (const auto& [key, entry] : entries_) {
     DictionaryKeyIndex::Record& record = keyIndex_.records.emplace_back();
-    record.item = &item;
-    record.keyOffset = static_cast<std::uint32_t>(keyIndex_.keys.size());
-    record.keyLength = static_cast<std::uint32_t>(item.first.size());
-    record.wordClass = item.second.wordClass;
-    keyIndex_.keys += item.first;
+    record.entry = &entry;
+    record.keyOffset = keyIndex_.keys.size();
+    record.wordClass = entry.wordClass;
+    keyIndex_.keys += key;
   }
-}
-
-const DictionaryKeyIndex* Dictionary::keyIndex() const {
-  // A change by hand adds entries, or replaces the first or the last node.
-  const auto& records = keyIndex_.records;
-  if (records.size() != entries.size()) return nullptr;
-  if (!records.empty() &&
-      (records.front().item != &*entries.begin() || records.back().item != &*entries.rbegin())) {
-    return nullptr;
-  }
-  return &keyIndex_;
 }
 
 bool Dictionary::lookup(const std::string& romaji, std::vector<DictionaryEntry>& found) const {
   found.clear();
-  const auto [first, last] = entries.equal_range(romaji);
+  const auto [first, last] = entries_.equal_range(romaji);
   for (auto it = first; it != last; ++it) found.push_back(it->second);
   return !found.empty();
 }

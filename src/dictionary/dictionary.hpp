@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <iosfwd>
+#include <iterator>
 #include <map>
 #include <string>
 #include <string_view>
@@ -27,18 +29,21 @@ struct DictionaryEntry {
 /// The keys and given classes of a dictionary's entries in key order,
 /// packed together, so that a walk over many entries that reads only those
 /// stays in two arrays instead of visiting every entry.
+/// Warning: a record's key runs to where the next record's begins, so
+/// keyOf takes only records in place in `records`.
 struct DictionaryKeyIndex {
   struct Record {
-    const std::pair<const std::string, DictionaryEntry>* item = nullptr;
-    std::uint32_t keyOffset = 0;  ///< the key's bytes in `keys`
-    std::uint32_t keyLength = 0;
-    std::int16_t wordClass = 0;   ///< the entry's class as given (0: classify)
+    const DictionaryEntry* entry = nullptr;
+    std::size_t keyOffset = 0;   ///< where the key's bytes begin in `keys`
+    std::int16_t wordClass = 0;  ///< the entry's class as given (0: classify)
   };
   std::vector<Record> records;
   std::string keys;
 
   std::string_view keyOf(const Record& record) const {
-    return std::string_view(keys).substr(record.keyOffset, record.keyLength);
+    const Record* next = &record + 1;
+    const std::size_t end = next == records.data() + records.size() ? keys.size() : next->keyOffset;
+    return std::string_view(keys).substr(record.keyOffset, end - record.keyOffset);
   }
 };
 
@@ -46,36 +51,80 @@ struct DictionaryKeyIndex {
 /// extended forms; where the meaning goes is the caller's to say.
 InflectionResult wordFromEntry(const DictionaryEntry& entry, std::int16_t wordClass);
 
-/// An ordered multimap from romaji to entries; equal keys keep file order.
+/// The entries of one dictionary file in key order, equal keys in file
+/// order. Only its loaders change it; each replaces the whole content.
+/// Warning: the key index points into the entries, so a Dictionary moves
+/// but is never copied.
 class Dictionary {
- public:
   using Entries = std::multimap<std::string, DictionaryEntry>;
+
+ public:
+  /// Walks the entries in key order.
+  class const_iterator {
+   public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = DictionaryEntry;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const DictionaryEntry*;
+    using reference = const DictionaryEntry&;
+
+    const_iterator() = default;
+    reference operator*() const { return at_->second; }
+    pointer operator->() const { return &at_->second; }
+    const_iterator& operator++() {
+      ++at_;
+      return *this;
+    }
+    const_iterator operator++(int) {
+      const_iterator before = *this;
+      ++at_;
+      return before;
+    }
+    bool operator==(const const_iterator&) const = default;
+
+   private:
+    friend class Dictionary;
+    explicit const_iterator(Entries::const_iterator at) : at_(at) {}
+    Entries::const_iterator at_;
+  };
+
+  Dictionary() = default;
+  Dictionary(const Dictionary&) = delete;
+  Dictionary& operator=(const Dictionary&) = delete;
+  Dictionary(Dictionary&&) = default;
+  Dictionary& operator=(Dictionary&&) = default;
 
   /// Reads a verb dictionary file. False, leaving the dictionary as it was,
   /// only when the file cannot be opened. "EXTENDED ENTRY" goes to `console`.
   bool loadVerbFile(const std::string& fileName, const KanaConverter& kana,
                     std::ostream& console);
+  /// The same, reading the file's bytes from `in`.
+  void loadVerbFile(std::istream& in, const KanaConverter& kana, std::ostream& console);
 
   /// Reads an adjective dictionary file; every entry gets class 256.
   bool loadAdjectiveFile(const std::string& fileName, const KanaConverter& kana,
                          std::ostream& console);
+  void loadAdjectiveFile(std::istream& in, const KanaConverter& kana, std::ostream& console);
 
   /// Empties `found`, then copies every entry keyed exactly `romaji` into it,
   /// in file order. True when at least one was found.
   bool lookup(const std::string& romaji, std::vector<DictionaryEntry>& found) const;
 
-  Entries::const_iterator begin() const { return entries.begin(); }
-  Entries::const_iterator end() const { return entries.end(); }
-  std::size_t size() const { return entries.size(); }
+  /// The entries in key order (file order among equal keys); an entry's
+  /// romaji is its key.
+  const_iterator begin() const { return const_iterator(entries_.begin()); }
+  const_iterator end() const { return const_iterator(entries_.end()); }
+  std::size_t size() const { return entries_.size(); }
 
-  /// The key index of `entries` as the last load left them, or null when
-  /// `entries` has been changed since (by hand, as tests do).
-  const DictionaryKeyIndex* keyIndex() const;
-
-  Entries entries;
+  /// The keys and classes of the entries, in the same order.
+  const DictionaryKeyIndex& keyIndex() const { return keyIndex_; }
 
  private:
+  using StreamLoad = void (Dictionary::*)(std::istream&, const KanaConverter&, std::ostream&);
+  bool loadFile(const std::string& fileName, StreamLoad load, const KanaConverter& kana,
+                std::ostream& console);
   void buildKeyIndex();
 
+  Entries entries_;
   DictionaryKeyIndex keyIndex_;
 };

@@ -37,16 +37,20 @@ InflectionResult candidateFromAdjectiveEntry(const DictionaryEntry& entry) {
   return word;
 }
 
-/// The stem splitItidan (class 1) or splitGodan (any other class) gives,
-/// as a view of the key: the key less its dictionary ending.
-std::string_view stemOf(std::string_view key, std::int16_t wordClass) {
-  std::size_t ending = 2;
-  if (wordClass != Itidan) {
-    if (key.size() < 2) return {};
-    const char c = key[key.size() - 2];
-    if (c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u') ending = 1;
-  }
-  return key.size() <= ending ? std::string_view{} : key.substr(0, key.size() - ending);
+/// What the spelling tests read of the typed form.
+struct TypedForm {
+  const std::string& form;
+  std::string bare;            ///< the form without its spaces
+  bool isNonstemForm = false;  ///< it equals a word of nonstemInflections, spaces disregarded
+};
+
+TypedForm typedFormOf(const std::string& form, const std::vector<std::string>& nonstem) {
+  TypedForm typed{form, form};
+  std::erase(typed.bare, ' ');
+  typed.isNonstemForm = std::any_of(nonstem.begin(), nonstem.end(), [&](const std::string& w) {
+    return equalIgnoringSpaces(form, w);
+  });
+  return typed;
 }
 
 /// The first-letter test, allowing for an honorific o- before the verb.
@@ -55,34 +59,10 @@ bool firstLetterFits(std::string_view key, const std::string& form) {
   return key[0] == form[0] || (form[0] == 'o' && key[0] == form[1]);
 }
 
-std::string withoutSpaces(std::string_view text) {
-  std::string bare;
-  bare.reserve(text.size());
-  for (char c : text) {
-    if (c != ' ') bare.push_back(c);
-  }
-  return bare;
-}
-
-/// True when `bare` (no spaces) ends in `head` followed by `tail`, spaces in
-/// those two left out. Compares from the end, without building anything.
-bool endsWithIgnoringSpaces(std::string_view bare, std::string_view head, std::string_view tail) {
-  std::size_t end = bare.size();
-  for (std::string_view part : {tail, head}) {
-    for (std::size_t i = part.size(); i-- > 0;) {
-      if (part[i] == ' ') continue;
-      if (end == 0 || bare[end - 1] != part[i]) return false;
-      --end;
-    }
-  }
-  return true;
-}
-
 /// Whether some rule shape of the word's class lets a form of `key` begin
 /// the way `bare` does. Every form is the shape's prefix, then a stem that
 /// is `key` less at most `cut` characters, so a key that fits no shape
-/// produces no form equal to the typed one. `key` must hold no space (the
-/// dictionary's keys come from kana and never do).
+/// produces no form equal to the typed one.
 bool someShapeFits(const std::vector<StemShape>& shapes, std::int16_t wordClass,
                    std::string_view key, std::string_view bare) {
   const auto bits = static_cast<std::uint16_t>(wordClass);
@@ -97,12 +77,24 @@ bool someShapeFits(const std::vector<StemShape>& shapes, std::int16_t wordClass,
   return false;
 }
 
-/// Whether the rule's form of a spaceless word can end the way `bare`
-/// does: the suffix and auxiliary (or, for a word rule, the replacement)
-/// are the form's last letters.
-bool tailFits(const InflectionRule& rule, std::string_view bare) {
-  if (!rule.word.empty()) return endsWithIgnoringSpaces(bare, {}, rule.formation.suffix);
-  return endsWithIgnoringSpaces(bare, rule.formation.suffix, rule.formation.auxiliary);
+/// The spelling tests of a key that names no word of a named-word rule:
+/// for a non-stem form, only suru and irregular classes pass; otherwise the
+/// letter test, then, but for those classes, the stem (as splitItidan or
+/// splitGodan gives it) must occur in the form. Last, some rule shape must
+/// fit, which the dictionary's keys allow since, made from kana, they hold
+/// no space.
+bool passesSpellingTests(std::string_view key, std::int16_t wordClass, const TypedForm& typed,
+                         const std::vector<StemShape>& shapes) {
+  const bool stemless = (wordClass & kStemlessClasses) != 0;
+  if (typed.isNonstemForm) {
+    if (!stemless) return false;
+  } else {
+    if (!firstLetterFits(key, typed.form)) return false;
+    if (!stemless && typed.form.find(splitVerb(key, wordClass).first) == std::string::npos) {
+      return false;
+    }
+  }
+  return someShapeFits(shapes, wordClass, key, typed.bare);
 }
 
 /// Walks sorted keys in rising order alongside the sorted named words and
@@ -122,6 +114,71 @@ class NamedWordCursor {
   std::size_t next_ = 0;
 };
 
+using Record = DictionaryKeyIndex::Record;
+
+/// Calls `visit` with every record that may become a candidate, in key
+/// order, each once: all of them for a non-stem form; otherwise those whose
+/// key begins with the form's first letter (or, after an o, its second),
+/// each letter's keys being one run, and the runs of the named words.
+template <typename Visit>
+void forEachRecordInReach(const DictionaryKeyIndex& index, const TypedForm& typed,
+                          const std::vector<std::string>& namedWords, Visit visit) {
+  const Record* const begin = index.records.data();
+  const Record* const end = begin + index.records.size();
+  if (typed.isNonstemForm) {
+    for (const Record* it = begin; it != end; ++it) visit(*it);
+    return;
+  }
+  using Run = std::pair<const Record*, const Record*>;
+  const auto runFrom = [&](std::string_view from, const auto& belongs) {
+    const Record* first = std::lower_bound(
+        begin, end, from,
+        [&](const Record& record, std::string_view key) { return index.keyOf(record) < key; });
+    const Record* last = first;
+    while (last != end && belongs(index.keyOf(*last))) ++last;
+    return Run(first, last);
+  };
+  const std::string& form = typed.form;
+  std::vector<char> letters{form[0]};
+  if (form[0] == 'o' && form[1] != 'o') letters.push_back(form[1]);
+  std::vector<Run> runs;
+  for (const char letter : letters) {
+    runs.push_back(runFrom(std::string_view(&letter, 1),
+                           [&](std::string_view key) { return !key.empty() && key[0] == letter; }));
+  }
+  for (const std::string& name : namedWords) {
+    runs.push_back(runFrom(name, [&](std::string_view key) { return key == name; }));
+  }
+  std::sort(runs.begin(), runs.end());
+  const Record* done = begin;
+  for (const auto& [first, last] : runs) {
+    for (const Record* it = std::max(first, done); it < last; ++it) visit(*it);
+    done = std::max(done, last);
+  }
+}
+
+/// True when `bare` (no spaces) ends in `head` followed by `tail`, spaces in
+/// those two left out. Compares from the end, without building anything.
+bool endsWithIgnoringSpaces(std::string_view bare, std::string_view head, std::string_view tail) {
+  std::size_t end = bare.size();
+  for (std::string_view part : {tail, head}) {
+    for (std::size_t i = part.size(); i-- > 0;) {
+      if (part[i] == ' ') continue;
+      if (end == 0 || bare[end - 1] != part[i]) return false;
+      --end;
+    }
+  }
+  return true;
+}
+
+/// Whether the rule's form of a spaceless word can end the way `bare`
+/// does: the suffix and auxiliary (or, for a word rule, the replacement)
+/// are the form's last letters.
+bool tailFits(const InflectionRule& rule, std::string_view bare) {
+  if (!rule.word.empty()) return endsWithIgnoringSpaces(bare, {}, rule.formation.suffix);
+  return endsWithIgnoringSpaces(bare, rule.formation.suffix, rule.formation.auxiliary);
+}
+
 /// The romaji of the rule's form, as applyRule spells it.
 std::string formRomaji(const InflectionRule& rule, const InflectionResult& word) {
   return rule.word.empty() ? regularFormRomaji(rule, word) : wordFormRomaji(rule, rule.word, word);
@@ -129,9 +186,8 @@ std::string formRomaji(const InflectionRule& rule, const InflectionResult& word)
 
 }  // namespace
 
-bool ConjugationEngine::someSlotSpells(const InflectionResult& word, std::string_view bare,
-                                       const std::string& form,
-                                       std::vector<bool>& fitSlots) const {
+bool ConjugationEngine::producesForm(const InflectionResult& word, std::string_view bare,
+                                     const std::string& form, std::vector<bool>& fitSlots) const {
   // Suppression acts only within a slot, so only the slots holding a rule
   // of the word's classes whose tail fits the form need choosing: no other
   // rule can produce the form. Their rules are chosen exactly as
@@ -139,169 +195,60 @@ bool ConjugationEngine::someSlotSpells(const InflectionResult& word, std::string
   const auto wordBits = static_cast<std::uint16_t>(word.wordClass);
   std::vector<std::uint32_t> slots;
   for (const IndexedRule<InflectionRule>& visit : verbIndex_.visits) {
+    const std::uint32_t slot = visit.slot;
     if (visit.anyClass) {
       // An exception makes no form; a named-word rule serves its word alone.
       if (visit.exception || visit.rule->word != word.romaji) continue;
     } else if ((visit.appliesTo & wordBits) == 0) {
       continue;
     }
-    if (fitSlots[visit.slot] || !tailFits(*visit.rule, bare)) continue;
-    fitSlots[visit.slot] = true;
-    slots.push_back(visit.slot);
+    if (fitSlots[slot] || !tailFits(*visit.rule, bare)) continue;
+    fitSlots[slot] = true;
+    slots.push_back(slot);
   }
-  bool spells = false;
+  bool produces = false;
   std::vector<const IndexedRule<InflectionRule>*> applying;
-  for (std::uint32_t slot : slots) {
+  for (const std::uint32_t slot : slots) {
     fitSlots[slot] = false;  // left clear for the next word
-    if (spells) continue;
+    if (produces) continue;
     applying.clear();
-    bool exception = false;
-    bool irregular = false;
-    std::size_t longest = 0;
-    for (std::uint32_t position : verbIndex_.visitsOfSlot[slot]) {
+    SlotOutcome outcome;
+    for (const std::uint32_t position : verbIndex_.visitsOfSlot[slot]) {
       const IndexedRule<InflectionRule>& visit = verbIndex_.visits[position];
       if (!visit.anyClass && (visit.appliesTo & wordBits) == 0) continue;
-      if (!ruleApplies(*visit.rule, word, 0, 0, classLists.auxiliaries)) continue;
+      if (!ruleApplies(*visit.rule, word, 0, 0, classLists_.auxiliaries)) continue;
       applying.push_back(&visit);
-      if (visit.exception) {
-        exception = true;
-      } else if (visit.rule->appliesTo == Irregular) {
-        irregular = true;
-        longest = std::max(longest, visit.rule->word.size());
-      }
+      outcome.record(visit.candidate());
     }
-    if (exception) continue;  // the slot gives no form
-    for (const IndexedRule<InflectionRule>* visit : applying) {
-      const InflectionRule& rule = *visit->rule;
-      if (irregular && !(rule.appliesTo == Irregular && rule.word.size() == longest)) continue;
-      if (tailFits(rule, bare) && equalIgnoringSpaces(form, formRomaji(rule, word))) {
-        spells = true;
-        break;
-      }
-    }
+    produces = std::any_of(applying.begin(), applying.end(), [&](const auto* visit) {
+      return outcome.produces(visit->candidate()) && tailFits(*visit->rule, bare) &&
+             equalIgnoringSpaces(form, formRomaji(*visit->rule, word));
+    });
   }
-  return spells;
+  return produces;
 }
 
 void ConjugationEngine::reverseSearchVerbs(std::string form,
                                            std::vector<InflectionResult>& candidates) const {
   if (form.size() < 2) return;
-  const auto& nonstem = classLists.nonstemInflections;
-  const bool isNonstemForm = std::any_of(nonstem.begin(), nonstem.end(), [&](const auto& w) {
-    return equalIgnoringSpaces(form, w);
-  });
-  const std::string bare = withoutSpaces(form);
-  // The shapes describe the rules only while the index is current.
-  const bool mayPrune = verbIndex_.isCurrentFor(verbRules);
-  std::vector<std::string> unindexedNames;
-  if (!mayPrune) unindexedNames = namedWordsOf(verbRules);
-  const std::vector<std::string>& namedWords = mayPrune ? verbIndex_.namedWords : unindexedNames;
-
+  const TypedForm typed = typedFormOf(form, classLists_.nonstemInflections);
+  const DictionaryKeyIndex& index = verbDictionary_.keyIndex();
+  NamedWordCursor named(verbIndex_.namedWords);
   InflectionResult word;  // only what choosing rules and spelling romaji read
-  std::vector<const InflectionRule*> chosen;
-  std::vector<bool> fitSlots(mayPrune ? verbIndex_.slotCount : 0, false);
-  NamedWordCursor named(namedWords);
-  const auto tryEntry = [&](std::string_view key, std::int16_t givenClass,
-                            const std::pair<const std::string, DictionaryEntry>& item) {
-    const bool isNamed = !namedWords.empty() && named.names(key);
-    const std::int16_t wordClass = givenClass != 0 ? givenClass : classifyVerb(item.first);
-    const bool stemless = (wordClass & kStemlessClasses) != 0;
-    if (isNamed) {
-      // Always conjugated, whatever the form.
-    } else if (isNonstemForm) {
-      if (!stemless) return;
-    } else {
-      if (!firstLetterFits(key, form)) return;
-      if (!stemless && form.find(stemOf(key, wordClass)) == std::string::npos) return;
-    }
-    const bool spaceless = key.find(' ') == std::string_view::npos;
-    const bool prunable = mayPrune && spaceless;
-    if (prunable && !isNamed && !someShapeFits(verbIndex_.stemShapes, wordClass, key, bare)) {
+  std::vector<bool> fitSlots(verbIndex_.slotCount, false);
+  forEachRecordInReach(index, typed, verbIndex_.namedWords, [&](const Record& record) {
+    const std::string_view key = index.keyOf(record);
+    const std::int16_t wordClass =
+        record.wordClass != 0 ? record.wordClass : classifyVerb(record.entry->romaji);
+    if (!named.names(key) && !passesSpellingTests(key, wordClass, typed, verbIndex_.stemShapes)) {
       return;
     }
-
     word.romaji.assign(key);
     word.wordClass = wordClass;
-    bool produces = false;
-    if (prunable) {
-      produces = someSlotSpells(word, bare, form, fitSlots);
-    } else {
-      chosen.clear();
-      chooseVerbRules(word, std::string(), 0, 0, chosen);
-      produces = std::any_of(chosen.begin(), chosen.end(), [&](const InflectionRule* rule) {
-        if (spaceless && !tailFits(*rule, bare)) return false;
-        return equalIgnoringSpaces(form, formRomaji(*rule, word));
-      });
+    if (producesForm(word, typed.bare, form, fitSlots)) {
+      candidates.push_back(candidateFromVerbEntry(*record.entry, wordClass));
     }
-    if (produces) candidates.push_back(candidateFromVerbEntry(item.second, wordClass));
-  };
-
-  // Only keys beginning with the form's first letter (or, after an o, its
-  // second) pass the letter test; each such run is contiguous in key order,
-  // and the runs, with the keys of named words, are walked in key order. A
-  // non-stem form tries every key.
-  std::vector<char> letters{form[0]};
-  if (form[0] == 'o' && form[1] != 'o') {
-    letters.push_back(form[1]);
-    if (static_cast<unsigned char>(form[1]) < static_cast<unsigned char>('o')) {
-      std::swap(letters[0], letters[1]);
-    }
-  }
-  const auto beginsWith = [](std::string_view key, char letter) {
-    return !key.empty() && key[0] == letter;
-  };
-
-  if (const DictionaryKeyIndex* index = verbDictionary.keyIndex()) {
-    const auto& records = index->records;
-    if (isNonstemForm) {
-      for (const auto& record : records) tryEntry(index->keyOf(record), record.wordClass, *record.item);
-      return;
-    }
-    // Runs of records, which are in key order: those of each letter, then
-    // those of each named word; walked in key order, each record once.
-    using Run = std::pair<const DictionaryKeyIndex::Record*, const DictionaryKeyIndex::Record*>;
-    const auto runFrom = [&](std::string_view from, const auto& belongs) {
-      const DictionaryKeyIndex::Record* first = std::lower_bound(
-          records.data(), records.data() + records.size(), from,
-          [&](const DictionaryKeyIndex::Record& record, std::string_view key) {
-            return index->keyOf(record) < key;
-          });
-      const DictionaryKeyIndex::Record* last = first;
-      while (last != records.data() + records.size() && belongs(index->keyOf(*last))) ++last;
-      return Run(first, last);
-    };
-    std::vector<Run> runs;
-    for (char letter : letters) {
-      runs.push_back(runFrom(std::string_view(&letter, 1),
-                             [&](std::string_view key) { return beginsWith(key, letter); }));
-    }
-    for (const std::string& name : namedWords) {
-      runs.push_back(runFrom(name, [&](std::string_view key) { return key == name; }));
-    }
-    std::sort(runs.begin(), runs.end());
-    const DictionaryKeyIndex::Record* done = records.data();
-    for (const auto& [first, last] : runs) {
-      for (const DictionaryKeyIndex::Record* it = std::max(first, done); it < last; ++it) {
-        tryEntry(index->keyOf(*it), it->wordClass, *it->item);
-      }
-      done = std::max(done, last);
-    }
-    return;
-  }
-
-  // Entries changed by hand since loading: walk the multimap itself, all of
-  // it when some word is named.
-  const Dictionary::Entries& entries = verbDictionary.entries;
-  if (isNonstemForm || !namedWords.empty()) {
-    for (const auto& item : entries) tryEntry(item.first, item.second.wordClass, item);
-    return;
-  }
-  for (char letter : letters) {
-    for (auto it = entries.lower_bound(std::string(1, letter));
-         it != entries.end() && beginsWith(it->first, letter); ++it) {
-      tryEntry(it->first, it->second.wordClass, *it);
-    }
-  }
+  });
 }
 
 void ConjugationEngine::reverseSearchAdjectives(std::string form,
@@ -310,11 +257,9 @@ void ConjugationEngine::reverseSearchAdjectives(std::string form,
   InflectionResult word;
   word.wordClass = TrueAdjective;
   std::vector<const AdjectiveRule*> chosen;
-  const std::vector<std::string> namedWords = adjectiveIndex_.isCurrentFor(adjectiveRules)
-                                                  ? adjectiveIndex_.namedWords
-                                                  : namedWordsOf(adjectiveRules);
-  NamedWordCursor named(namedWords);
-  for (const auto& [key, entry] : adjectiveDictionary) {
+  NamedWordCursor named(adjectiveIndex_.namedWords);
+  for (const DictionaryEntry& entry : adjectiveDictionary_) {
+    const std::string& key = entry.romaji;
     if (!named.names(key)) {
       if (key.empty() || key[0] != form[0]) continue;
       if (form.find(std::string_view(key).substr(0, key.size() - 1)) == std::string::npos) continue;

@@ -2,45 +2,25 @@
 
 #include "inflection/adjective_engine.hpp"
 
-#include <algorithm>
 #include <string_view>
 
 #include "inflection/conjugation_engine.hpp"
-#include "inflection/slot_suppression.hpp"
 #include "romaji/form_assembly.hpp"
 #include "romaji/kana_converter.hpp"
 
-namespace {
-
-bool isException(std::int16_t resultClass) { return resultClass == WordOverride; }
-
-bool contains(const std::vector<std::int16_t>& ids, std::int16_t id) {
-  return std::find(ids.begin(), ids.end(), id) != ids.end();
-}
-
-/// The text less its last `count` bytes; kept whole when shorter than that.
-std::string withoutLast(const std::string& text, std::size_t count) {
-  return text.size() < count ? text : text.substr(0, text.size() - count);
-}
-
-}  // namespace
-
 bool adjectiveRuleApplies(const AdjectiveRule& rule, const InflectionResult& word,
                           std::int32_t senseFilter, std::int16_t politenessFilter) {
-  if (isException(rule.resultClass)) return word.romaji == rule.ending;
+  if (rule.resultClass == WordOverride) return word.romaji == rule.ending;
   if ((static_cast<std::uint16_t>(word.wordClass) & TrueAdjective) == 0) return false;
   if (const std::string_view named = namedWord(rule); !named.empty() && word.romaji != named) {
     return false;
   }
-  if (contains(word.appliedCases, rule.caseId)) return false;
-  if (senseFilter != 0 && senseFilter != rule.sense) return false;
-  if (politenessFilter != 0 && politenessFilter != rule.politeness) return false;
-  return true;
+  return passesCaseAndFilters(rule, word.appliedCases, senseFilter, politenessFilter);
 }
 
 std::string adjectiveFormRomaji(const AdjectiveRule& rule, const InflectionResult& word) {
   if (!namedWord(rule).empty()) return rule.ending;
-  return withoutLast(word.romaji, 1) + rule.ending;
+  return std::string(withoutLastBytes(word.romaji, 1)) + rule.ending;
 }
 
 InflectionResult applyAdjectiveRule(const AdjectiveRule& rule, const InflectionResult& word,
@@ -54,10 +34,9 @@ InflectionResult applyAdjectiveRule(const AdjectiveRule& rule, const InflectionR
   } else {
     // The written form keeps its kanji; only the final kana i is replaced.
     const std::size_t stem = form.romaji.size() - rule.ending.size();
-    form.written = word.written.empty()
-                       ? form.reading
-                       : withoutLast(word.written, 2) +
-                             formKana(kana, form.romaji, stem, form.romaji.size());
+    form.written = word.written.empty() ? form.reading
+                                        : std::string(withoutLastBytes(word.written, 2)) +
+                                              formKana(kana, form.romaji, stem, form.romaji.size());
     form.wordClass = rule.resultClass;
   }
   form.politeness = rule.politeness;
@@ -67,10 +46,7 @@ InflectionResult applyAdjectiveRule(const AdjectiveRule& rule, const InflectionR
   form.attitude = Neutral;
   form.colloquial = 0;
   form.extended[0] = word.extended[0];
-  form.appliedCases = word.appliedCases;
-  for (std::int16_t id : rule.addedCases) {
-    if (!contains(form.appliedCases, id)) form.appliedCases.push_back(id);
-  }
+  form.appliedCases = casesAppliedAfter(word.appliedCases, rule.addedCases);
   return form;
 }
 
@@ -79,19 +55,9 @@ void ConjugationEngine::chooseAdjectiveRules(const InflectionResult& word,
                                              std::int32_t senseFilter,
                                              std::int16_t politenessFilter,
                                              std::vector<const AdjectiveRule*>& chosen) const {
-  std::vector<const AdjectiveRule*> candidates;
-  std::vector<SlotCandidate> slots;
-  forEachRequestedRule(adjectiveRules, adjectiveIndex_, caseName, [&](const AdjectiveRule& rule) {
-    if (!adjectiveRuleApplies(rule, word, senseFilter, politenessFilter)) return;
-    candidates.push_back(&rule);
-    // Adjectives have no irregular precedence: only exceptions suppress.
-    slots.push_back({slotKey(rule.caseId, rule.subCaseId), isException(rule.resultClass), false, 0});
+  chooseRules(adjectiveIndex_, caseName, word.wordClass, chosen, [&](const AdjectiveRule& rule) {
+    return adjectiveRuleApplies(rule, word, senseFilter, politenessFilter);
   });
-
-  const std::vector<bool> survives = survivingCandidates(slots);
-  for (std::size_t i = 0; i < candidates.size(); ++i) {
-    if (survives[i]) chosen.push_back(candidates[i]);
-  }
 }
 
 void ConjugationEngine::conjugateAdjective(InflectionResult word, const std::string& caseName,

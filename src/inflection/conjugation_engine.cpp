@@ -2,9 +2,21 @@
 
 ConjugationEngine::ConjugationEngine(const KanaConverter& kana) : kana_(kana) {}
 
-void ConjugationEngine::reindexRules() {
-  verbIndex_.build(verbRules);
-  adjectiveIndex_.build(adjectiveRules);
+bool ConjugationEngine::loadVerbDictionary(const std::string& fileName, std::ostream& console) {
+  return verbDictionary_.loadVerbFile(fileName, kana_, console);
+}
+
+void ConjugationEngine::loadVerbDictionary(std::istream& in, std::ostream& console) {
+  verbDictionary_.loadVerbFile(in, kana_, console);
+}
+
+bool ConjugationEngine::loadAdjectiveDictionary(const std::string& fileName,
+                                                std::ostream& console) {
+  return adjectiveDictionary_.loadAdjectiveFile(fileName, kana_, console);
+}
+
+void ConjugationEngine::loadAdjectiveDictionary(std::istream& in, std::ostream& console) {
+  adjectiveDictionary_.loadAdjectiveFile(in, kana_, console);
 }
 
 bool equalIgnoringSpaces(const std::string& a, const std::string& b) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,23 +14,40 @@
 class KanaConverter;
 
 /// The process-wide owner of the rule sets, the verb class lists and the two
-/// dictionaries. Filled once at start-up, then only read.
+/// dictionaries. Only its loaders fill it, each replacing what it loads and
+/// building the indexes of what it read; everything else only reads it.
 /// Warning: keeps a reference to the KanaConverter, which must outlive it.
 class ConjugationEngine {
  public:
   explicit ConjugationEngine(const KanaConverter& kana);
+  // The indexes point into the engine's own rule sets.
+  ConjugationEngine(const ConjugationEngine&) = delete;
+  ConjugationEngine& operator=(const ConjugationEngine&) = delete;
 
-  Dictionary verbDictionary;
-  Dictionary adjectiveDictionary;
-  RuleSet<InflectionRule> verbRules;
-  RuleSet<AdjectiveRule> adjectiveRules;
-  VerbClassLists classLists;
-
-  /// Loaders: false only when the file cannot be opened (and, for the class
-  /// lists, when a section keyword is missing or out of order).
+  /// Loaders of the three rule files. Each empties what it loads first; the
+  /// file-name forms return false only when the file cannot be opened (and,
+  /// for the class lists, when a section keyword is missing or out of
+  /// order), the stream forms read the file's text from `in`.
   bool loadVerbRules(const std::string& fileName);
+  void loadVerbRules(std::istream& in);
   bool loadVerbClasses(const std::string& fileName);
+  bool loadVerbClasses(std::istream& in);
   bool loadAdjectiveRules(const std::string& fileName);
+  void loadAdjectiveRules(std::istream& in);
+
+  /// Loaders of the two dictionaries (Dictionary::loadVerbFile and
+  /// loadAdjectiveFile); "EXTENDED ENTRY" goes to `console`.
+  bool loadVerbDictionary(const std::string& fileName, std::ostream& console);
+  void loadVerbDictionary(std::istream& in, std::ostream& console);
+  bool loadAdjectiveDictionary(const std::string& fileName, std::ostream& console);
+  void loadAdjectiveDictionary(std::istream& in, std::ostream& console);
+
+  const Dictionary& verbDictionary() const { return verbDictionary_; }
+  const Dictionary& adjectiveDictionary() const { return adjectiveDictionary_; }
+  const RuleSet<InflectionRule>& verbRules() const { return verbRules_; }
+  const RuleSet<AdjectiveRule>& adjectiveRules() const { return adjectiveRules_; }
+  const VerbClassLists& classLists() const { return classLists_; }
+  const KanaConverter& kana() const { return kana_; }
 
   /// The class of a romaji verb from its spelling and the class lists:
   /// 1, 2, 4, 8, 9, 10, 12, 32, or -1 (ItidanOrGodan).
@@ -56,13 +74,6 @@ class ConjugationEngine {
   void reverseSearchAdjectives(std::string form,
                                std::vector<InflectionResult>& candidates) const;
 
-  const KanaConverter& kana() const { return kana_; }
-
-  /// Rebuilds the per-case rule lists after verbRules or adjectiveRules were
-  /// changed by hand; the loaders do it themselves. Without it the engines
-  /// still give the same forms, only by searching the rule sets per call.
-  void reindexRules();
-
  private:
   /// The rules whose forms conjugateVerb builds, in order: those that serve
   /// the word and survive the suppression within their slots.
@@ -73,18 +84,19 @@ class ConjugationEngine {
   void chooseAdjectiveRules(const InflectionResult& word, const std::string& caseName,
                             std::int32_t senseFilter, std::int16_t politenessFilter,
                             std::vector<const AdjectiveRule*>& chosen) const;
-  /// chooseVerbRules for all cases, through the index built at load.
-  void chooseFromIndex(const InflectionResult& word, std::int32_t senseFilter,
-                       std::int16_t politenessFilter,
-                       std::vector<const InflectionRule*>& chosen) const;
 
-  /// The reverse search's test of one spaceless dictionary word: whether a
-  /// form conjugateVerb would give for all cases equals `form` (`bare`
+  /// The reverse search's production check of one dictionary word: whether
+  /// a form conjugateVerb would give for all cases equals `form` (`bare`
   /// without its spaces). `fitSlots` is scratch, all false on entry and exit.
-  bool someSlotSpells(const InflectionResult& word, std::string_view bare,
-                      const std::string& form, std::vector<bool>& fitSlots) const;
+  bool producesForm(const InflectionResult& word, std::string_view bare, const std::string& form,
+                    std::vector<bool>& fitSlots) const;
 
   const KanaConverter& kana_;
+  Dictionary verbDictionary_;
+  Dictionary adjectiveDictionary_;
+  RuleSet<InflectionRule> verbRules_;
+  RuleSet<AdjectiveRule> adjectiveRules_;
+  VerbClassLists classLists_;
   RuleIndex<InflectionRule> verbIndex_;
   RuleIndex<AdjectiveRule> adjectiveIndex_;
 };

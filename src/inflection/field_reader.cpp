@@ -2,11 +2,9 @@
 
 #include <limits>
 
-namespace {
+#include "romaji/syllable_table.hpp"
 
-bool isWhiteSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 

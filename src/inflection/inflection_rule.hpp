@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -19,9 +21,9 @@ struct RuleFormation {
 
 /// One verb rule, combining its case line, group line and rule line.
 struct InflectionRule {
-  std::int16_t subCaseId = 0;
-  std::int16_t caseId = 0;
-  std::string caseName;
+  std::int16_t subCaseId = 0;  ///< of the group line; with caseId, the rule's slot
+  std::int16_t caseId = 0;     ///< of the case line
+  std::string caseName;        ///< of the case line; the key the rule is filed under
   std::int32_t sense = 0;
   std::int32_t politeness = 0;
   std::int32_t attitude = 0;
@@ -37,9 +39,9 @@ struct InflectionRule {
 /// One adjective rule: the form is the stem (the word less its final i)
 /// followed by `ending`.
 struct AdjectiveRule {
-  std::int16_t subCaseId = 0;
-  std::int16_t caseId = 0;
-  std::string caseName;
+  std::int16_t subCaseId = 0;  ///< of the rule line itself: adjective files have no groups
+  std::int16_t caseId = 0;     ///< of the case line
+  std::string caseName;        ///< of the case line; the key the rule is filed under
   std::int32_t sense = 0;
   std::int32_t politeness = 0;
   std::int16_t resultClass = 0;  ///< WordOverride for an exception rule; NamedWord bit with `word`
@@ -63,7 +65,26 @@ inline std::string_view namedWord(const AdjectiveRule& rule) {
   return rule.word;
 }
 
-/// The rules of one part of speech, filed by case name in file order.
+/// The tests both engines make of a rule that is not an exception, once its
+/// classes fit the word: its case is not among the word's applied cases, and
+/// its sense and politeness pass the filters (0: any).
+template <typename Rule>
+bool passesCaseAndFilters(const Rule& rule, const std::vector<std::int16_t>& appliedCases,
+                          std::int32_t senseFilter, std::int16_t politenessFilter) {
+  if (std::find(appliedCases.begin(), appliedCases.end(), rule.caseId) != appliedCases.end()) {
+    return false;
+  }
+  if (senseFilter != 0 && senseFilter != rule.sense) return false;
+  return politenessFilter == 0 || politenessFilter == rule.politeness;
+}
+
+/// The applied cases of a rule's form: the word's, then each of the rule's
+/// added cases not already among them, in rule order.
+std::vector<std::int16_t> casesAppliedAfter(const std::vector<std::int16_t>& appliedCases,
+                                            const std::vector<std::int16_t>& addedCases);
+
+/// The rules of one part of speech, filed by case name in file order. Every
+/// rule's case name is in caseOrder.
 template <typename Rule>
 struct RuleSet {
   std::multimap<std::string, Rule> rules;  ///< equal names keep file order
@@ -84,3 +105,24 @@ struct VerbClassLists {
   std::vector<std::string> eruGodans;
   std::vector<std::string> nonstemInflections;
 };
+
+/// One section of the verb classification file: its keyword and its list.
+struct VerbClassSection {
+  std::string_view keyword;
+  std::vector<std::string> VerbClassLists::*list;
+};
+
+/// The sections, in the one order the file must follow.
+inline constexpr std::array<VerbClassSection, 11> kVerbClassSections{{
+    {"AUXILIARIES", &VerbClassLists::auxiliaries},
+    {"COPULA", &VerbClassLists::copulas},
+    {"SURU_ENDING_GODANS", &VerbClassLists::suruEndingGodans},
+    {"SPECIAL_SURU_CONJ", &VerbClassLists::specialSuruConj},
+    {"PURE_IRREGULAR", &VerbClassLists::pureIrregular},
+    {"IRREGULAR_GODAN", &VerbClassLists::irregularGodan},
+    {"IRREGULAR_ITIDAN", &VerbClassLists::irregularItidan},
+    {"ITIDAN_OR_GODAN", &VerbClassLists::itidanOrGodan},
+    {"IRU_GODANS", &VerbClassLists::iruGodans},
+    {"ERU_GODANS", &VerbClassLists::eruGodans},
+    {"NONSTEM_INFLECTIONS", &VerbClassLists::nonstemInflections},
+}};

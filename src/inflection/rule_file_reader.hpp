@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <fstream>
 #include <istream>
+#include <sstream>
 #include <string>
 
 /// Hands out the lines of a rule file. Past the end it keeps handing out
@@ -28,3 +30,18 @@ class RuleLineReader {
   std::istream& in_;
   std::size_t linesPastEnd_ = 0;
 };
+
+/// Opens the rule file `fileName` and hands it to `read`. False when it
+/// cannot be opened; `read` then gets an empty text, so that what it fills
+/// is emptied all the same.
+template <typename Read>
+bool readRuleFile(const std::string& fileName, Read read) {
+  std::ifstream file(fileName);
+  if (file) {
+    read(file);
+    return true;
+  }
+  std::istringstream nothing;
+  read(nothing);
+  return false;
+}

@@ -1,38 +1,33 @@
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "inflection/inflection_rule.hpp"
+#include "inflection/slot_suppression.hpp"
 #include "inflection/word_class.hpp"
 
-/// The distinct words the named-word rules of `set` serve, sorted.
-template <typename Rule>
-std::vector<std::string> namedWordsOf(const RuleSet<Rule>& set) {
-  std::vector<std::string> words;
-  for (const auto& [name, rule] : set.rules) {
-    if (const std::string_view word = namedWord(rule); !word.empty()) words.emplace_back(word);
-  }
-  std::sort(words.begin(), words.end());
-  words.erase(std::unique(words.begin(), words.end()), words.end());
-  return words;
-}
-
-/// One visit of a request for all cases, with what the verb engine tests
-/// first kept beside the pointer so that the walk stays in one array.
+/// One visit of a request, with what choosing tests first kept beside the
+/// pointer so that a walk stays in one small array.
 template <typename Rule>
 struct IndexedRule {
   const Rule* rule = nullptr;
-  std::uint32_t slot = 0;        ///< dense number of the rule's (caseId, subCaseId)
-  std::uint16_t appliesTo = 0;   ///< the classes served; every bit for adjective rules
-  bool exception = false;        ///< resultClass is WordOverride
-  bool anyClass = false;         ///< an exception or named-word rule: no class test
+  std::uint32_t slot = 0;       ///< dense number of the rule's (caseId, subCaseId)
+  std::uint16_t appliesTo = 0;  ///< the classes served; every bit for adjective rules
+  bool exception = false;       ///< resultClass is WordOverride
+  bool anyClass = false;        ///< an exception or named-word rule: no class test
+
+  /// What suppression reads of the rule.
+  SlotCandidate candidate() const {
+    const bool irregular = appliesTo == Irregular;
+    return {slot, exception, irregular, irregular ? rule->word.size() : 0};
+  }
 };
 
 /// How the forms of a group of verb rules begin: the rule's prefix (spaces
@@ -49,122 +44,58 @@ struct StemShape {
   bool operator==(const StemShape&) const = default;
 };
 
-/// The rules of a RuleSet grouped per entry of its caseOrder, so that a
-/// request for all cases walks ready-made lists instead of searching the
-/// multimap once per case name.
-/// Warning: holds pointers into the RuleSet it was built from; it is used only
-/// while that same RuleSet (same address, same sizes) is what is conjugated,
-/// and is otherwise ignored in favour of the multimap itself. It also keeps
-/// copies of what it reads of each rule (classes, exception flag, slot,
-/// spelling shapes), so a rule changed in place needs a rebuild
-/// (ConjugationEngine::reindexRules).
+/// What the engines and the reverse search read of a RuleSet, built once
+/// when the set is loaded (indexRules).
+/// Warning: points into that RuleSet, which must outlive the index unchanged.
 template <typename Rule>
 struct RuleIndex {
-  const RuleSet<Rule>* source = nullptr;
-  std::size_t ruleCount = 0;
-  std::size_t caseCount = 0;
-  std::vector<std::vector<const Rule*>> groups;  ///< distinct case names' rules, file order
-  std::vector<std::size_t> groupOfCase;          ///< per caseOrder entry, its group
-  std::size_t visitCount = 0;                    ///< rules a request for all cases visits
-  std::vector<IndexedRule<Rule>> visits;         ///< those visits in order
-  std::uint32_t slotCount = 0;                   ///< distinct (caseId, subCaseId) pairs
+  /// A request for all cases: the rules of every caseOrder entry in turn (a
+  /// name listed twice is visited twice).
+  std::vector<IndexedRule<Rule>> visits;
+  /// A request for one case: the range of `visits` that first holds its rules.
+  std::map<std::string, std::pair<std::size_t, std::size_t>, std::less<>> visitsOfCase;
+  std::uint32_t slotCount = 0;                           ///< distinct (caseId, subCaseId) pairs
   std::vector<std::vector<std::uint32_t>> visitsOfSlot;  ///< per slot, its positions in visits
-  std::vector<StemShape> stemShapes;             ///< verb rules only: distinct shapes
-  std::vector<std::string> namedWords;           ///< words named by named-word rules, sorted
+  std::vector<StemShape> stemShapes;                     ///< verb rules only: distinct shapes
+  std::vector<std::string> namedWords;  ///< words named by named-word rules, sorted, distinct
 
-  void build(const RuleSet<Rule>& set) {
-    groups.clear();
-    groupOfCase.clear();
-    visitCount = 0;
-    std::map<std::string_view, std::size_t> groupOfName;
-    for (const std::string& name : set.caseOrder) {
-      auto [found, inserted] = groupOfName.try_emplace(name, groups.size());
-      if (inserted) {
-        std::vector<const Rule*>& rules = groups.emplace_back();
-        auto [first, last] = set.rules.equal_range(name);
-        for (auto it = first; it != last; ++it) rules.push_back(&it->second);
-      }
-      groupOfCase.push_back(found->second);
-      visitCount += groups[found->second].size();
-    }
-    visits.clear();
-    std::map<std::pair<std::int16_t, std::int16_t>, std::uint32_t> slotNumbers;
-    for (std::size_t group : groupOfCase) {
-      for (const Rule* rule : groups[group]) {
-        IndexedRule<Rule>& visit = visits.emplace_back();
-        visit.rule = rule;
-        visit.slot = slotNumbers
-                         .try_emplace({rule->caseId, rule->subCaseId},
-                                      static_cast<std::uint32_t>(slotNumbers.size()))
-                         .first->second;
-        if constexpr (requires { rule->appliesTo; }) {
-          visit.appliesTo = rule->appliesTo;
-        } else {
-          visit.appliesTo = 0xFFFF;
-        }
-        visit.exception = rule->resultClass == WordOverride;
-        visit.anyClass = visit.exception || !namedWord(*rule).empty();
-      }
-    }
-    namedWords = namedWordsOf(set);
-    slotCount = static_cast<std::uint32_t>(slotNumbers.size());
-    visitsOfSlot.assign(slotCount, {});
-    for (std::size_t i = 0; i < visits.size(); ++i) {
-      visitsOfSlot[visits[i].slot].push_back(static_cast<std::uint32_t>(i));
-    }
-    stemShapes.clear();
-    if constexpr (requires(const Rule& r) { r.formation.prefix; }) {
-      for (const IndexedRule<Rule>& visit : visits) {
-        // Exception rules make no form; the reverse search tries the words
-        // of named-word rules without a shape test.
-        if (visit.exception || !namedWord(*visit.rule).empty()) continue;
-        const Rule& rule = *visit.rule;
-        StemShape shape;
-        shape.appliesTo = rule.appliesTo;
-        if (rule.word.empty()) {
-          for (char c : rule.formation.prefix) {
-            if (c != ' ') shape.prefix.push_back(c);
-          }
-          shape.cut = 2;
-        } else {
-          // A form made from the rule's word has no prefix.
-          shape.cut = rule.word.size();
-          if (rule.appliesTo == Irregular) shape.requiredEnding = rule.word;
-        }
-        if (std::find(stemShapes.begin(), stemShapes.end(), shape) == stemShapes.end()) {
-          stemShapes.push_back(std::move(shape));
-        }
-      }
-    }
-    source = &set;
-    ruleCount = set.rules.size();
-    caseCount = set.caseOrder.size();
-  }
-
-  bool isCurrentFor(const RuleSet<Rule>& set) const {
-    return source == &set && ruleCount == set.rules.size() && caseCount == set.caseOrder.size();
+  /// The visits of a request for `caseName` (empty: all cases), in order; a
+  /// name no case has gives none.
+  std::span<const IndexedRule<Rule>> requested(std::string_view caseName) const {
+    if (caseName.empty()) return visits;
+    const auto found = visitsOfCase.find(caseName);
+    if (found == visitsOfCase.end()) return {};
+    const auto [first, last] = found->second;
+    return std::span<const IndexedRule<Rule>>(visits).subspan(first, last - first);
   }
 };
 
-/// Calls `visit` with every rule a request for `caseName` (empty: all cases)
-/// considers, in order: the rules filed under that name, or those of every
-/// caseOrder entry in turn (a name listed twice is visited twice).
-template <typename Rule, typename Visit>
-void forEachRequestedRule(const RuleSet<Rule>& set, const RuleIndex<Rule>& index,
-                          const std::string& caseName, Visit visit) {
-  if (!caseName.empty()) {
-    auto [first, last] = set.rules.equal_range(caseName);
-    for (auto it = first; it != last; ++it) visit(it->second);
-    return;
+/// Builds the index of `set`.
+RuleIndex<InflectionRule> indexRules(const RuleSet<InflectionRule>& set);
+RuleIndex<AdjectiveRule> indexRules(const RuleSet<AdjectiveRule>& set);
+
+/// The rules whose forms a request for `caseName` (empty: all cases) builds
+/// for a word of `wordClass`, appended in order: those `applies` accepts,
+/// less those their slots suppress. `applies` must reject a rule whose
+/// classes share no bit with the word's unless it is an exception or a
+/// named-word rule, which lets this walk skip such rules unread.
+template <typename Rule, typename Applies>
+void chooseRules(const RuleIndex<Rule>& index, std::string_view caseName, std::int16_t wordClass,
+                 std::vector<const Rule*>& chosen, Applies applies) {
+  const auto wordBits = static_cast<std::uint16_t>(wordClass);
+  const std::span<const IndexedRule<Rule>> requested = index.requested(caseName);
+  std::vector<const IndexedRule<Rule>*> candidates;
+  candidates.reserve(requested.size());
+  for (const IndexedRule<Rule>& visit : requested) {
+    if (!visit.anyClass && (visit.appliesTo & wordBits) == 0) continue;
+    if (applies(*visit.rule)) candidates.push_back(&visit);
   }
-  if (index.isCurrentFor(set)) {
-    for (std::size_t group : index.groupOfCase) {
-      for (const Rule* rule : index.groups[group]) visit(*rule);
-    }
-    return;
+  std::vector<SlotOutcome> slots(index.slotCount);
+  for (const IndexedRule<Rule>* visit : candidates) {
+    slots[visit->slot].record(visit->candidate());
   }
-  for (const std::string& name : set.caseOrder) {
-    auto [first, last] = set.rules.equal_range(name);
-    for (auto it = first; it != last; ++it) visit(it->second);
+  chosen.reserve(chosen.size() + candidates.size());
+  for (const IndexedRule<Rule>* visit : candidates) {
+    if (slots[visit->slot].produces(visit->candidate())) chosen.push_back(visit->rule);
   }
 }

@@ -1,7 +1,7 @@
 // Readers of the verb and adjective rule files: count-nested lines of
 // comma-separated fields.
 
-#include <fstream>
+#include <istream>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -107,47 +107,54 @@ void fileRule(RuleSet<Rule>& set, Rule rule) {
   set.rules.emplace_hint(set.rules.upper_bound(name), std::move(name), std::move(rule));
 }
 
-}  // namespace
-
-bool ConjugationEngine::loadVerbRules(const std::string& fileName) {
-  verbRules.rules.clear();
-  verbRules.caseOrder.clear();
-  verbIndex_.build(verbRules);
-  std::ifstream file(fileName);
-  if (!file) return false;
-
-  RuleLineReader lines(file);
+/// Reads the header count, then that many case lines, each followed by the
+/// lines `readCase` (lines, case line, set) reads and files.
+template <typename Rule, typename ReadCase>
+RuleSet<Rule> readRuleSet(std::istream& in, ReadCase readCase) {
+  RuleSet<Rule> set;
+  RuleLineReader lines(in);
   const long long caseCount = lines.readHeaderCount();
   for (long long i = 0; i < caseCount && lines.mayContinue(); ++i) {
     const CaseLine c = readCaseLine(lines.nextLine());
-    verbRules.caseOrder.push_back(c.name);
-    for (std::int32_t g = 0; g < c.count && lines.mayContinue(); ++g) {
-      const VerbGroupLine group = readVerbGroupLine(lines.nextLine());
-      for (std::int32_t r = 0; r < group.ruleCount && lines.mayContinue(); ++r) {
-        fileRule(verbRules, readVerbRuleLine(lines.nextLine(), c, group));
-      }
+    set.caseOrder.push_back(c.name);
+    readCase(lines, c, set);
+  }
+  return set;
+}
+
+/// A verb case: its group lines, each followed by its rule lines.
+void readVerbCase(RuleLineReader& lines, const CaseLine& c, RuleSet<InflectionRule>& set) {
+  for (std::int32_t g = 0; g < c.count && lines.mayContinue(); ++g) {
+    const VerbGroupLine group = readVerbGroupLine(lines.nextLine());
+    for (std::int32_t r = 0; r < group.ruleCount && lines.mayContinue(); ++r) {
+      fileRule(set, readVerbRuleLine(lines.nextLine(), c, group));
     }
   }
-  verbIndex_.build(verbRules);
-  return true;
+}
+
+/// An adjective case: its rule lines.
+void readAdjectiveCase(RuleLineReader& lines, const CaseLine& c, RuleSet<AdjectiveRule>& set) {
+  for (std::int32_t r = 0; r < c.count && lines.mayContinue(); ++r) {
+    fileRule(set, readAdjectiveRuleLine(lines.nextLine(), c));
+  }
+}
+
+}  // namespace
+
+void ConjugationEngine::loadVerbRules(std::istream& in) {
+  verbRules_ = readRuleSet<InflectionRule>(in, readVerbCase);
+  verbIndex_ = indexRules(verbRules_);
+}
+
+bool ConjugationEngine::loadVerbRules(const std::string& fileName) {
+  return readRuleFile(fileName, [this](std::istream& in) { loadVerbRules(in); });
+}
+
+void ConjugationEngine::loadAdjectiveRules(std::istream& in) {
+  adjectiveRules_ = readRuleSet<AdjectiveRule>(in, readAdjectiveCase);
+  adjectiveIndex_ = indexRules(adjectiveRules_);
 }
 
 bool ConjugationEngine::loadAdjectiveRules(const std::string& fileName) {
-  adjectiveRules.rules.clear();
-  adjectiveRules.caseOrder.clear();
-  adjectiveIndex_.build(adjectiveRules);
-  std::ifstream file(fileName);
-  if (!file) return false;
-
-  RuleLineReader lines(file);
-  const long long caseCount = lines.readHeaderCount();
-  for (long long i = 0; i < caseCount && lines.mayContinue(); ++i) {
-    const CaseLine c = readCaseLine(lines.nextLine());
-    adjectiveRules.caseOrder.push_back(c.name);
-    for (std::int32_t r = 0; r < c.count && lines.mayContinue(); ++r) {
-      fileRule(adjectiveRules, readAdjectiveRuleLine(lines.nextLine(), c));
-    }
-  }
-  adjectiveIndex_.build(adjectiveRules);
-  return true;
+  return readRuleFile(fileName, [this](std::istream& in) { loadAdjectiveRules(in); });
 }

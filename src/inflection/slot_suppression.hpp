@@ -2,22 +2,39 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
 /// What the suppression step needs to know of one candidate rule.
 struct SlotCandidate {
-  std::uint32_t slot = 0;       ///< caseId and subCaseId together
+  std::uint32_t slot = 0;       ///< dense number of the rule's (caseId, subCaseId)
   bool exception = false;       ///< resultClass is WordOverride
   bool irregular = false;       ///< a word-restricted irregular rule (verbs only)
   std::size_t wordLength = 0;   ///< length of the rule's word (irregular rules)
 };
 
-std::uint32_t slotKey(std::int16_t caseId, std::int16_t subCaseId);
+/// How the candidates of one slot push each other aside: an exception rule
+/// silences every other rule of its slot and produces nothing itself;
+/// otherwise irregular rules silence regular ones, and among irregular rules
+/// only those with the longest word survive. Recording every candidate of
+/// the slot first and then asking each equals comparing every pair of them.
+class SlotOutcome {
+ public:
+  void record(const SlotCandidate& candidate) {
+    if (candidate.exception) {
+      exception_ = true;
+    } else if (candidate.irregular) {
+      irregular_ = true;
+      if (candidate.wordLength > longestIrregular_) longestIrregular_ = candidate.wordLength;
+    }
+  }
 
-/// Which candidates produce a form once the rules of each slot have pushed
-/// each other aside: an exception rule silences every other rule of its slot
-/// and produces nothing itself; otherwise irregular rules silence regular
-/// ones, and among irregular rules only those with the longest word survive.
-/// The outcome equals comparing every pair of candidates of a slot, at the
-/// cost of one sort.
-std::vector<bool> survivingCandidates(const std::vector<SlotCandidate>& candidates);
+  /// Whether a recorded candidate produces a form.
+  bool produces(const SlotCandidate& candidate) const {
+    if (exception_) return false;
+    return !irregular_ || (candidate.irregular && candidate.wordLength == longestIrregular_);
+  }
+
+ private:
+  bool exception_ = false;
+  bool irregular_ = false;
+  std::size_t longestIrregular_ = 0;
+};

@@ -3,19 +3,16 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
+#include <istream>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "inflection/conjugation_engine.hpp"
+#include "inflection/rule_file_reader.hpp"
 
 namespace {
-
-bool endsWith(std::string_view text, std::string_view ending) {
-  return text.size() >= ending.size() && text.substr(text.size() - ending.size()) == ending;
-}
 
 bool listed(const std::vector<std::string>& list, const std::string& word) {
   return std::find(list.begin(), list.end(), word) != list.end();
@@ -44,52 +41,42 @@ void readSection(std::istream& in, std::vector<std::string>& list) {
 
 }  // namespace
 
-bool ConjugationEngine::loadVerbClasses(const std::string& fileName) {
-  classLists = VerbClassLists{};
-  std::ifstream file(fileName);
-  if (!file) return false;
-
-  // The sections, in the one order the file must follow.
-  const std::array<std::pair<std::string_view, std::vector<std::string>*>, 11> sections{{
-      {"AUXILIARIES", &classLists.auxiliaries},
-      {"COPULA", &classLists.copulas},
-      {"SURU_ENDING_GODANS", &classLists.suruEndingGodans},
-      {"SPECIAL_SURU_CONJ", &classLists.specialSuruConj},
-      {"PURE_IRREGULAR", &classLists.pureIrregular},
-      {"IRREGULAR_GODAN", &classLists.irregularGodan},
-      {"IRREGULAR_ITIDAN", &classLists.irregularItidan},
-      {"ITIDAN_OR_GODAN", &classLists.itidanOrGodan},
-      {"IRU_GODANS", &classLists.iruGodans},
-      {"ERU_GODANS", &classLists.eruGodans},
-      {"NONSTEM_INFLECTIONS", &classLists.nonstemInflections},
-  }};
-  for (const auto& [keyword, list] : sections) {
-    if (!seekKeyword(file, keyword)) return false;
-    readSection(file, *list);
+bool ConjugationEngine::loadVerbClasses(std::istream& in) {
+  classLists_ = VerbClassLists{};
+  for (const VerbClassSection& section : kVerbClassSections) {
+    if (!seekKeyword(in, section.keyword)) return false;
+    readSection(in, classLists_.*section.list);
   }
   return true;
 }
 
+bool ConjugationEngine::loadVerbClasses(const std::string& fileName) {
+  bool complete = false;
+  const bool opened =
+      readRuleFile(fileName, [&](std::istream& in) { complete = loadVerbClasses(in); });
+  return opened && complete;
+}
+
 std::int16_t ConjugationEngine::classifyVerb(const std::string& verb) const {
-  const VerbClassLists& lists = classLists;
+  const VerbClassLists& lists = classLists_;
   if (listed(lists.copulas, verb)) return Copula;
   if (listed(lists.suruEndingGodans, verb)) return Godan;
 
   // Compounds such as "ai suru" are listed without their space.
   std::string joined = verb;
-  if (verb.size() >= 6 && endsWith(verb, " suru")) joined.erase(verb.size() - 5, 1);
+  if (verb.size() >= 6 && verb.ends_with(" suru")) joined.erase(verb.size() - 5, 1);
   if (listed(lists.specialSuruConj, joined)) return IrregularSuru;
 
-  if (verb.size() > 3 && endsWith(verb, "suru")) return SuruAux;
+  if (verb.size() > 3 && verb.ends_with("suru")) return SuruAux;
   if (listed(lists.pureIrregular, verb)) return Irregular;
-  if (verb.size() > 5 && endsWith(verb, "nasaru")) return IrregularGodan;
+  if (verb.size() > 5 && verb.ends_with("nasaru")) return IrregularGodan;
   if (listed(lists.irregularGodan, verb)) return IrregularGodan;
   if (listed(lists.irregularItidan, verb)) return IrregularItidan;
   if (listed(lists.itidanOrGodan, verb)) return ItidanOrGodan;
   if (listed(lists.iruGodans, verb)) return Godan;
   if (listed(lists.eruGodans, verb)) return Godan;
   if (verb.size() < 3) return Godan;
-  if (endsWith(verb, "iru") || endsWith(verb, "eru")) return Itidan;
+  if (verb.ends_with("iru") || verb.ends_with("eru")) return Itidan;
   return Godan;
 }
 

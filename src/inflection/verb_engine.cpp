@@ -2,36 +2,22 @@
 
 #include "inflection/verb_engine.hpp"
 
-#include <algorithm>
 #include <array>
 #include <string_view>
 
 #include "inflection/conjugation_engine.hpp"
-#include "inflection/slot_suppression.hpp"
 #include "romaji/form_assembly.hpp"
 #include "romaji/kana_converter.hpp"
 
 namespace {
 
-bool endsWith(std::string_view text, std::string_view ending) {
-  return text.size() >= ending.size() && text.substr(text.size() - ending.size()) == ending;
-}
-
-bool isException(std::int16_t resultClass) { return resultClass == WordOverride; }
-
-/// Irregular rules name the verbs (or the auxiliary endings) they serve.
-bool isIrregularRule(const InflectionRule& rule) { return rule.appliesTo == Irregular; }
-
-bool contains(const std::vector<std::int16_t>& ids, std::int16_t id) {
-  return std::find(ids.begin(), ids.end(), id) != ids.end();
-}
-
 /// Whether an irregular rule restricted to `ruleWord` serves the irregular
-/// verb `romaji`, through one of `endings` or by naming it exactly.
+/// verb `romaji` as far as `ending` decides; sets `endingMatched` when the
+/// verb ends in it.
 bool irregularRuleServes(const std::string& ruleWord, const std::string& romaji,
                          std::string_view ending, bool& endingMatched) {
-  if (!endsWith(romaji, ending)) return true;
-  if (ruleWord.size() < ending.size() || !endsWith(ruleWord, ending)) return false;
+  if (!romaji.ends_with(ending)) return true;
+  if (ruleWord.size() < ending.size() || !ruleWord.ends_with(ending)) return false;
   if (ruleWord.size() > ending.size()) {
     // The rule names a whole compound; the verb may carry a space before
     // its auxiliary ("ai suru" for "aisuru").
@@ -50,34 +36,15 @@ bool irregularRuleServes(const std::string& ruleWord, const std::string& romaji,
 
 }  // namespace
 
-bool ruleApplies(const InflectionRule& rule, const InflectionResult& word,
-                 std::int32_t senseFilter, std::int16_t politenessFilter,
-                 const std::vector<std::string>& auxiliaries) {
-  if (isException(rule.resultClass)) return word.romaji == rule.word;
-
-  const auto wordBits = static_cast<std::uint16_t>(word.wordClass);
-  if (const std::string_view named = namedWord(rule); !named.empty()) {
-    // A rule for one named word serves it whatever its class.
-    if (word.romaji != named) return false;
-  } else if ((rule.appliesTo & wordBits) == 0) {
-    return false;
+bool irregularWordIsServed(const std::string& ruleWord, const std::string& romaji,
+                           const std::vector<std::string>& auxiliaries) {
+  if (romaji.size() < ruleWord.size()) return false;
+  bool endingMatched = false;
+  if (!irregularRuleServes(ruleWord, romaji, "suru", endingMatched)) return false;
+  for (const std::string& auxiliary : auxiliaries) {
+    if (!irregularRuleServes(ruleWord, romaji, auxiliary, endingMatched)) return false;
   }
-
-  // The remaining tests all must hold, so the cheap ones go first.
-  if (contains(word.appliedCases, rule.caseId)) return false;
-  if (senseFilter != 0 && senseFilter != rule.sense) return false;
-  if (politenessFilter != 0 && politenessFilter != rule.politeness) return false;
-  if ((wordBits & Irregular) != 0 && isIrregularRule(rule)) {
-    if (word.romaji.size() < rule.word.size()) return false;
-    bool endingMatched = false;
-    if (!irregularRuleServes(rule.word, word.romaji, "suru", endingMatched)) return false;
-    for (const std::string& auxiliary : auxiliaries) {
-      if (!irregularRuleServes(rule.word, word.romaji, auxiliary, endingMatched)) return false;
-    }
-    if (!endingMatched && word.romaji != rule.word) return false;
-  }
-
-  return true;
+  return endingMatched || romaji == ruleWord;
 }
 
 InflectionResult applyRule(const InflectionRule& rule, const InflectionResult& word,
@@ -93,78 +60,16 @@ InflectionResult applyRule(const InflectionRule& rule, const InflectionResult& w
   form.colloquial = word.colloquial != 0 ? word.colloquial : rule.colloquial;
   form.extended = word.extended;
   form.meaning.clear();
-  form.appliedCases = word.appliedCases;
-  for (std::int16_t id : rule.addedCases) {
-    if (!contains(form.appliedCases, id)) form.appliedCases.push_back(id);
-  }
+  form.appliedCases = casesAppliedAfter(word.appliedCases, rule.addedCases);
   return form;
 }
 
 void ConjugationEngine::chooseVerbRules(const InflectionResult& word, const std::string& caseName,
                                         std::int32_t senseFilter, std::int16_t politenessFilter,
                                         std::vector<const InflectionRule*>& chosen) const {
-  if (caseName.empty() && verbIndex_.isCurrentFor(verbRules)) {
-    chooseFromIndex(word, senseFilter, politenessFilter, chosen);
-    return;
-  }
-  std::vector<const InflectionRule*> candidates;
-  std::vector<SlotCandidate> slots;
-  forEachRequestedRule(verbRules, verbIndex_, caseName, [&](const InflectionRule& rule) {
-    if (!ruleApplies(rule, word, senseFilter, politenessFilter, classLists.auxiliaries)) return;
-    candidates.push_back(&rule);
-    slots.push_back({slotKey(rule.caseId, rule.subCaseId), isException(rule.resultClass),
-                     isIrregularRule(rule), rule.word.size()});
+  chooseRules(verbIndex_, caseName, word.wordClass, chosen, [&](const InflectionRule& rule) {
+    return ruleApplies(rule, word, senseFilter, politenessFilter, classLists_.auxiliaries);
   });
-
-  const std::vector<bool> survives = survivingCandidates(slots);
-  for (std::size_t i = 0; i < candidates.size(); ++i) {
-    if (survives[i]) chosen.push_back(candidates[i]);
-  }
-}
-
-void ConjugationEngine::chooseFromIndex(const InflectionResult& word, std::int32_t senseFilter,
-                                        std::int16_t politenessFilter,
-                                        std::vector<const InflectionRule*>& chosen) const {
-  const auto wordBits = static_cast<std::uint16_t>(word.wordClass);
-  std::vector<const IndexedRule<InflectionRule>*> candidates;
-  candidates.reserve(verbIndex_.visitCount);
-  for (const IndexedRule<InflectionRule>& visit : verbIndex_.visits) {
-    // ruleApplies' own class test, made without touching the rule.
-    if (!visit.anyClass && (visit.appliesTo & wordBits) == 0) continue;
-    if (!ruleApplies(*visit.rule, word, senseFilter, politenessFilter, classLists.auxiliaries)) {
-      continue;
-    }
-    candidates.push_back(&visit);
-  }
-
-  // The suppression of survivingCandidates, per dense slot number instead
-  // of by sorting: an exception silences its slot, irregular rules silence
-  // regular ones, and the longest irregular words win.
-  struct SlotState {
-    bool exception = false;
-    bool irregular = false;
-    std::size_t longest = 0;
-  };
-  std::vector<SlotState> slots(verbIndex_.slotCount);
-  for (const IndexedRule<InflectionRule>* visit : candidates) {
-    SlotState& slot = slots[visit->slot];
-    if (visit->exception) {
-      slot.exception = true;
-    } else if (isIrregularRule(*visit->rule)) {
-      slot.irregular = true;
-      slot.longest = std::max(slot.longest, visit->rule->word.size());
-    }
-  }
-  chosen.reserve(chosen.size() + candidates.size());
-  for (const IndexedRule<InflectionRule>* visit : candidates) {
-    const SlotState& slot = slots[visit->slot];
-    if (slot.exception) continue;
-    if (slot.irregular &&
-        !(isIrregularRule(*visit->rule) && visit->rule->word.size() == slot.longest)) {
-      continue;
-    }
-    chosen.push_back(visit->rule);
-  }
 }
 
 void ConjugationEngine::conjugateVerb(InflectionResult word, const std::string& caseName,

@@ -17,20 +17,6 @@ StemAndEnding splitLast(std::string_view romaji, std::size_t endingLength) {
   return {romaji.substr(0, stemLength), romaji.substr(stemLength)};
 }
 
-StemAndEnding itidanParts(std::string_view romaji) { return splitLast(romaji, 2); }
-
-StemAndEnding godanParts(std::string_view romaji) {
-  if (romaji.size() < 2) return splitLast(romaji, romaji.size());
-  const char first = romaji[romaji.size() - 2];
-  const bool afterVowel = first == 'a' || first == 'e' || first == 'i' || first == 'o' || first == 'u';
-  return splitLast(romaji, afterVowel ? 1 : 2);
-}
-
-/// `text` without its last `count` bytes; kept whole when shorter.
-std::string_view withoutLastBytes(std::string_view text, std::size_t count) {
-  return text.size() < count ? text : text.substr(0, text.size() - count);
-}
-
 /// Appends the kana of the piece [begin, end) of the form's romaji;
 /// `particles` tells whether the form may hold a particle at all.
 void appendKana(std::string& out, const KanaConverter& kana, std::string_view form,
@@ -59,9 +45,7 @@ InflectionResult newForm(std::string romaji, std::string written, std::string re
 
 /// Stem and table ending of a regular form.
 StemAndEnding regularParts(const InflectionRule& rule, const InflectionResult& verb) {
-  // Irregular itidan verbs split as godan; for their "ru" ending both agree.
-  const auto [stem, dictionaryEnding] =
-      verb.wordClass == Itidan ? itidanParts(verb.romaji) : godanParts(verb.romaji);
+  const auto [stem, dictionaryEnding] = splitVerb(verb.romaji, verb.wordClass);
   return {stem, verbEnding(verbEndingRow(verb.wordClass, dictionaryEnding),
                            rule.formation.endingColumn)};
 }
@@ -111,13 +95,17 @@ std::pair<std::string, std::string_view> wordRomaji(const RuleFormation& formati
 
 }  // namespace
 
+std::string_view withoutLastBytes(std::string_view text, std::size_t count) {
+  return text.size() < count ? text : text.substr(0, text.size() - count);
+}
+
 std::pair<std::string, std::string> splitItidan(const std::string& romaji) {
-  const auto [stem, ending] = itidanParts(romaji);
+  const auto [stem, ending] = splitVerb(romaji, Itidan);
   return {std::string(stem), std::string(ending)};
 }
 
 std::pair<std::string, std::string> splitGodan(const std::string& romaji) {
-  const auto [stem, ending] = godanParts(romaji);
+  const auto [stem, ending] = splitVerb(romaji, Godan);
   return {std::string(stem), std::string(ending)};
 }
 

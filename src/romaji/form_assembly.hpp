@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -9,6 +10,10 @@
 #include "inflection/inflection_rule.hpp"
 #include "romaji/kana_converter.hpp"
 
+/// `text` without its last `count` bytes (a final kana is two); kept whole
+/// when shorter.
+std::string_view withoutLastBytes(std::string_view text, std::size_t count);
+
 /// Stem and dictionary ending of an itidan verb: the ending is the last two
 /// characters (taberu: tabe + ru).
 std::pair<std::string, std::string> splitItidan(const std::string& romaji);
@@ -16,6 +21,22 @@ std::pair<std::string, std::string> splitItidan(const std::string& romaji);
 /// Stem and ending of a godan verb: the last character after a vowel, else
 /// the last two (kau: ka + u; kaku: ka + ku).
 std::pair<std::string, std::string> splitGodan(const std::string& romaji);
+
+/// Stem and dictionary ending of a verb of `wordClass`, as views of
+/// `romaji`: split as by splitItidan for class 1 (Itidan), as by splitGodan
+/// for any other class.
+/// Inline: the reverse search splits every key it tries.
+inline std::pair<std::string_view, std::string_view> splitVerb(std::string_view romaji,
+                                                               std::int16_t wordClass) {
+  // Irregular itidan verbs split as godan; for their "ru" ending both agree.
+  std::size_t ending = 2;
+  if (wordClass != Itidan && romaji.size() >= 2) {
+    const char first = romaji[romaji.size() - 2];
+    if (first == 'a' || first == 'e' || first == 'i' || first == 'o' || first == 'u') ending = 1;
+  }
+  if (romaji.size() <= ending) return {std::string_view{}, romaji};
+  return {romaji.substr(0, romaji.size() - ending), romaji.substr(romaji.size() - ending)};
+}
 
 /// The form of a rule that serves any verb of its classes: stem, table
 /// ending, prefix, suffix and auxiliary, in romaji, written form and kana.

@@ -8,10 +8,6 @@ constexpr std::string_view kHiraganaSmallTsu = "\xA4\xC3";
 constexpr std::string_view kKatakanaSmallTsu = "\xA5\xC3";
 constexpr char kDoublingMarker = 'q';
 
-bool isWhiteSpace(char ch) {
-  return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\r';
-}
-
 /// The `count` characters of `word` from `pos`, or empty when the word ends
 /// first: looking past the end must never match a syllable.
 std::string_view pieceAt(std::string_view word, std::size_t pos, std::size_t count) {
@@ -83,10 +79,6 @@ KanaConverter::KanaConverter() {
   for (std::uint16_t index = 0; index < SyllableTable.size(); ++index) {
     const SyllableRow& row = SyllableTable[index];
     if (row.romaji == kSyllableTableEnd) break;
-    syllables.emplace(row.romaji);
-    romajiToKana.emplace(row.romaji, row.hiragana);
-    hiraganaToRomaji.emplace(row.hiragana, row.romaji);
-    katakanaToRomaji.emplace(row.katakana, row.romaji);
     romajiIndex_.insert(row.romaji, index);
     hiraganaIndex_.insert(row.hiragana, index);
     katakanaIndex_.insert(row.katakana, index);

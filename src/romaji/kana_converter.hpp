@@ -3,8 +3,6 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
-#include <map>
-#include <set>
 #include <string>
 #include <string_view>
 
@@ -13,6 +11,10 @@
 class KanaConverter {
  public:
   KanaConverter();
+
+  /// True when `romaji` is exactly one of the 147 syllables of the table
+  /// (the SyllableSet).
+  bool isSyllable(std::string_view romaji) const;
 
   /// True when the word is a properly formed Nihon-shiki word (single white
   /// space allowed between parts). Never reads outside the word.
@@ -30,15 +32,9 @@ class KanaConverter {
   /// A small tsu doubles the character after it and is dropped at the end.
   std::string toRomaji(std::string_view kana) const;
 
-  std::set<std::string, std::less<>> syllables;  ///< the SyllableSet
-  std::map<std::string, std::string, std::less<>> romajiToKana;
-  std::map<std::string, std::string, std::less<>> hiraganaToRomaji;
-  std::map<std::string, std::string, std::less<>> katakanaToRomaji;
-
  private:
   /// Open-addressed index from a unit of one to four bytes to its row of the
-  /// syllable table. Built from the same rows as the maps above, it only
-  /// makes the per-character lookups cheap.
+  /// syllable table, so that the per-character lookups are cheap.
   class UnitIndex {
    public:
     void insert(std::string_view unit, std::uint16_t row);
@@ -52,7 +48,6 @@ class KanaConverter {
     std::array<std::uint16_t, kSlots> rows_{};
   };
 
-  bool isSyllable(std::string_view romaji) const;
   std::string_view kanaUnitRomaji(std::string_view kana) const;
 
   /// Whether some two-kana unit of the table ends in the kana whose two
@@ -60,9 +55,9 @@ class KanaConverter {
   /// second kana is one of these.
   std::bitset<0x10000> endsAPair_;
 
-  UnitIndex romajiIndex_;
-  UnitIndex hiraganaIndex_;
-  UnitIndex katakanaIndex_;
+  UnitIndex romajiIndex_;    ///< the syllables, and through their rows their hiragana
+  UnitIndex hiraganaIndex_;  ///< hiragana to romaji, tried first
+  UnitIndex katakanaIndex_;  ///< katakana to romaji
 };
 
 /// Stands in a text field where a romaji word could not be converted.

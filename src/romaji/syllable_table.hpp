@@ -19,6 +19,12 @@ inline constexpr std::string_view kSyllableTableEnd = "end";
 /// The syllable inventory, in its fixed order, closed by the "end" row.
 extern const std::array<SyllableRow, kSyllableRowCount> SyllableTable;
 
+/// True for the white space that separates the parts of a romaji word (and
+/// the fields of the data files): space, tab, LF, VT, FF and CR.
+constexpr bool isWhiteSpace(char ch) {
+  return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\r';
+}
+
 /// True for the consonants that may be written twice to stand for a small
 /// tsu: d, g, k, p, s, t.
 constexpr bool isDoublingConsonant(char ch) {

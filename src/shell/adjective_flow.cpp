@@ -37,7 +37,7 @@ void takeEntry(const DictionaryEntry& entry, InflectionResult& word) {
 Outcome runDictionaryPhase(ConjRequest& request, ShellContext& context, long& choice) {
   std::ostream& out = context.output;
   std::vector<DictionaryEntry> entries;
-  if (!context.engine.adjectiveDictionary.lookup(request.word.romaji, entries)) {
+  if (!context.engine.adjectiveDictionary().lookup(request.word.romaji, entries)) {
     reportNotInDictionary("Adjective not found in adjective dictionary file.", request, out);
     return Outcome::Continue;
   }
@@ -55,7 +55,7 @@ Outcome runDictionaryPhase(ConjRequest& request, ShellContext& context, long& ch
 }
 
 const std::vector<std::string>& adjectiveCaseNames(const ConjugationEngine& engine) {
-  return engine.adjectiveRules.caseOrder;
+  return engine.adjectiveRules().caseOrder;
 }
 
 void conjugateAdjectiveCase(const ConjugationEngine& engine, const std::string& caseName,

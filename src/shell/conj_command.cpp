@@ -71,10 +71,6 @@ bool parsePoliteness(const std::string& argument, std::int16_t& politeness) {
   return true;
 }
 
-bool endsWith(std::string_view text, std::string_view tail) {
-  return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
-}
-
 /// Applies the switches in typed order; the first conflict is reported.
 bool readSwitches(const ParsedCommand& command, ConjRequest& request, FlowKind& flow,
                   std::string_view& error) {
@@ -146,7 +142,7 @@ bool checkRequest(ConjRequest& request, FlowKind& flow, const ShellState& state,
     return false;
   }
   if (request.force == ForceRegularSuru &&
-      (request.word.romaji.size() < 4 || !endsWith(request.word.romaji, "suru"))) {
+      (request.word.romaji.size() < 4 || !request.word.romaji.ends_with("suru"))) {
     error = kSuruOnly;
     return false;
   }

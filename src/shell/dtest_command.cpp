@@ -59,9 +59,9 @@ void testVerbs(ShellContext& context) {
   // Every form is made, but only the romaji of the last is shown, so the
   // kana and attributes of the forms are not built.
   std::vector<std::string> forms;
-  for (const auto& [key, entry] : engine.verbDictionary) {
+  for (const DictionaryEntry& entry : engine.verbDictionary()) {
     InflectionResult word = testWord(entry);
-    word.wordClass = entry.wordClass != 0 ? entry.wordClass : engine.classifyVerb(key);
+    word.wordClass = entry.wordClass != 0 ? entry.wordClass : engine.classifyVerb(entry.romaji);
     if (word.wordClass == ItidanOrGodan) {
       line(out, "Doing itidan for following:");
       word.wordClass = Itidan;
@@ -80,7 +80,7 @@ void testAdjectives(ShellContext& context) {
   const ConjugationEngine& engine = context.engine;
   printHeading(out, "ADJECTIVES");
   std::vector<InflectionResult> results;
-  for (const auto& [key, entry] : engine.adjectiveDictionary) {
+  for (const DictionaryEntry& entry : engine.adjectiveDictionary()) {
     if (entry.wordClass == 0) {
       line(out, "\t\tERROR in classification");
       line(out, "");

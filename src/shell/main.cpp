@@ -19,7 +19,7 @@ int main() {
   CommandTable table(std::cin, std::cout, std::cout);
   declareCommands(table, context);
   printBanner(std::cout);
-  if (!loadDataFiles(engine, kana, std::cout)) return 0;
+  if (!loadDataFiles(engine, std::cout)) return 0;
   state.reset();
   table.run();
   return 0;

@@ -84,12 +84,7 @@ void adjustFileName(const std::string& romaji, std::string& fileName) {
     fileName = romaji + ".euc";
     return;
   }
-  if (fileName.size() < 4) {
-    fileName += ".euc";
-    return;
-  }
-  const std::string_view tail = std::string_view(fileName).substr(fileName.size() - 4);
-  if (tail != ".euc" && tail != ".EUC") fileName += ".euc";
+  if (!fileName.ends_with(".euc") && !fileName.ends_with(".EUC")) fileName += ".euc";
 }
 
 void writeFileHeader(const InflectionResult& word, std::int32_t sense, std::int16_t politeness,

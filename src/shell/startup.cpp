@@ -91,7 +91,7 @@ void printBanner(std::ostream& out) {
   for (const std::string_view text : kBanner) line(out, text);
 }
 
-bool loadDataFiles(ConjugationEngine& engine, const KanaConverter& kana, std::ostream& out) {
+bool loadDataFiles(ConjugationEngine& engine, std::ostream& out) {
   for (const RuleFile& file : kRuleFiles) {
     line(out, file.announcement);
     if ((engine.*file.load)(file.name)) continue;
@@ -103,12 +103,12 @@ bool loadDataFiles(ConjugationEngine& engine, const KanaConverter& kana, std::os
     return false;
   }
   line(out, "Loading Verb Dictionary");
-  if (!engine.verbDictionary.loadVerbFile("Words_Verbs.dat", kana, out)) {
+  if (!engine.loadVerbDictionary("Words_Verbs.dat", out)) {
     line(out, "No verb dictionary file found.");
     line(out, "");
   }
   line(out, "Loading Adjective Dictionary");
-  if (!engine.adjectiveDictionary.loadAdjectiveFile("Words_Adj.dat", kana, out)) {
+  if (!engine.loadAdjectiveDictionary("Words_Adj.dat", out)) {
     line(out, "No adjective dictionary file found.");
     line(out, "");
   }

@@ -17,4 +17,4 @@ void printBanner(std::ostream& out);
 
 /// Loads the five data files from the working directory, announcing each.
 /// False after a fatal failure (a rule file), whose messages are printed.
-bool loadDataFiles(ConjugationEngine& engine, const KanaConverter& kana, std::ostream& out);
+bool loadDataFiles(ConjugationEngine& engine, std::ostream& out);

@@ -20,16 +20,12 @@ constexpr HomophoneMenu kVerbMenu = {
     .question = "Choose one to conjugate, or 0 to automatically classify.", .lowestAnswer = 0,
     .afterAnswer = "\n\n"};
 
-bool endsWith(std::string_view text, std::string_view tail) {
-  return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
-}
-
 /// The dictionary key for a word not found as typed: the compound with its
 /// "suru" joined on, or the auxiliary it ends in.
 std::string findLookupKey(const std::string& romaji, const std::vector<std::string>& auxiliaries,
                           std::ostream& out) {
-  if (romaji.size() > 4 && endsWith(romaji, "suru")) {
-    if (romaji.size() > 5 && endsWith(romaji, " suru")) {
+  if (romaji.size() > 4 && romaji.ends_with("suru")) {
+    if (romaji.size() > 5 && romaji.ends_with(" suru")) {
       return romaji.substr(0, romaji.size() - 5) + "suru";
     }
     return romaji;
@@ -37,7 +33,7 @@ std::string findLookupKey(const std::string& romaji, const std::vector<std::stri
   const std::size_t lastSpace = romaji.rfind(' ');
   if (lastSpace == std::string::npos) {
     for (const std::string& auxiliary : auxiliaries) {
-      if (auxiliary.size() < romaji.size() && endsWith(romaji, auxiliary)) {
+      if (auxiliary.size() < romaji.size() && romaji.ends_with(auxiliary)) {
         out << "Looking up by auxiliary: " << auxiliary << '\n' << std::flush;
         return auxiliary;
       }
@@ -81,12 +77,12 @@ Outcome takeEntry(const DictionaryEntry& entry, InflectionResult& word, ShellCon
 Outcome runDictionaryPhase(ConjRequest& request, ShellContext& context, long& choice) {
   // A forced class needs no dictionary.
   if (request.force != NoForce) return Outcome::Continue;
-  const Dictionary& dictionary = context.engine.verbDictionary;
+  const Dictionary& dictionary = context.engine.verbDictionary();
   const std::string& romaji = request.word.romaji;
   std::vector<DictionaryEntry> entries;
   std::string lookupKey = romaji;
   if (!dictionary.lookup(romaji, entries)) {
-    lookupKey = findLookupKey(romaji, context.engine.classLists.auxiliaries, context.output);
+    lookupKey = findLookupKey(romaji, context.engine.classLists().auxiliaries, context.output);
   }
   if (!dictionary.lookup(lookupKey, entries)) {
     reportNotInDictionary(
@@ -124,7 +120,7 @@ Outcome runClassPhase(ConjRequest& request, long choice, ShellContext& context) 
 }
 
 const std::vector<std::string>& verbCaseNames(const ConjugationEngine& engine) {
-  return engine.verbRules.caseOrder;
+  return engine.verbRules().caseOrder;
 }
 
 void conjugateVerbCase(const ConjugationEngine& engine, const std::string& caseName,

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,48 +14,42 @@ const KanaConverter& kana() {
   return converter;
 }
 
-/// A dictionary file in a private temporary directory, removed afterwards.
-class DictionaryFile {
- public:
-  explicit DictionaryFile(const std::string& content, const std::string& name = "Words.dat") {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    directory_ = std::filesystem::temp_directory_path() /
-                 ("zunoka_dictionary_" + std::string(info->test_suite_name()) + "_" +
-                  info->name());
-    std::filesystem::create_directories(directory_);
-    path_ = (directory_ / name).string();
-    std::ofstream(path_, std::ios::binary) << content;
-  }
-  ~DictionaryFile() {
-    std::error_code ignored;
-    std::filesystem::remove_all(directory_, ignored);
-  }
-  const std::string& path() const { return path_; }
+/// The dictionary loadVerbFile (or loadAdjectiveFile) makes of a file
+/// holding `text`; what loading printed goes to `console`.
+Dictionary verbsFrom(const std::string& text, std::ostream& console) {
+  std::istringstream in(text);
+  Dictionary dictionary;
+  dictionary.loadVerbFile(in, kana(), console);
+  return dictionary;
+}
 
- private:
-  std::filesystem::path directory_;
-  std::string path_;
-};
+Dictionary adjectivesFrom(const std::string& text, std::ostream& console) {
+  std::istringstream in(text);
+  Dictionary dictionary;
+  dictionary.loadAdjectiveFile(in, kana(), console);
+  return dictionary;
+}
 
 std::string k(const char* romaji) { return kana().toKana(romaji); }
 
 std::vector<std::string> keysOf(const Dictionary& dictionary) {
   std::vector<std::string> keys;
-  for (const auto& [key, entry] : dictionary) keys.push_back(key);
+  for (const DictionaryEntry& entry : dictionary) keys.push_back(entry.romaji);
   return keys;
 }
 
 }  // namespace
 
 TEST(LoadVerbFile, ReadsPlainAndExtendedEntriesOfTheWorkedExample) {
-  const std::string text = "2\n"
-                           "\xBF\xA9\xA4\xD9\xA4\xEB\t" + k("taberu") + "\t1\t0\tto eat\n"
-                           "\xB5\xA2\xA4\xEB\t" + k("kaeru") +
-                           "\t2\t0\tto return\treturn\treturns\treturning\treturned\treturned\n";
-  const DictionaryFile file(text);
-  Dictionary dictionary;
+  const std::string text =
+      "2\n"
+      "\xBF\xA9\xA4\xD9\xA4\xEB\t" +
+      k("taberu") +
+      "\t1\t0\tto eat\n"
+      "\xB5\xA2\xA4\xEB\t" +
+      k("kaeru") + "\t2\t0\tto return\treturn\treturns\treturning\treturned\treturned\n";
   std::ostringstream console;
-  ASSERT_TRUE(dictionary.loadVerbFile(file.path(), kana(), console));
+  const Dictionary dictionary = verbsFrom(text, console);
 
   EXPECT_EQ(console.str(), "EXTENDED ENTRY\n");
   EXPECT_EQ(keysOf(dictionary), (std::vector<std::string>{"kaeru", "taberu"}));
@@ -102,10 +94,8 @@ TEST(LoadVerbFile, FieldsKeepTheirBytesWhateverTheLineEnding) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const DictionaryFile file(c.text);
-    Dictionary dictionary;
     std::ostringstream console;
-    ASSERT_TRUE(dictionary.loadVerbFile(file.path(), kana(), console));
+    const Dictionary dictionary = verbsFrom(c.text, console);
     EXPECT_EQ(console.str(), "");
     std::vector<DictionaryEntry> found;
     ASSERT_TRUE(dictionary.lookup("iku", found));
@@ -118,10 +108,9 @@ TEST(LoadVerbFile, FieldsKeepTheirBytesWhateverTheLineEnding) {
 }
 
 TEST(LoadVerbFile, ExtendedEntryWithCarriageReturnsDropsOnlyTheLastOne) {
-  const DictionaryFile file("1\r\nW\t" + k("miru") + "\t1\t0\tto see\tsee\tsees\tseeing\tsaw\tseen\r\n");
-  Dictionary dictionary;
   std::ostringstream console;
-  ASSERT_TRUE(dictionary.loadVerbFile(file.path(), kana(), console));
+  const Dictionary dictionary = verbsFrom(
+      "1\r\nW\t" + k("miru") + "\t1\t0\tto see\tsee\tsees\tseeing\tsaw\tseen\r\n", console);
   EXPECT_EQ(console.str(), "EXTENDED ENTRY\n");
   std::vector<DictionaryEntry> found;
   ASSERT_TRUE(dictionary.lookup("miru", found));
@@ -145,10 +134,8 @@ TEST(LoadVerbFile, LoadsOnlyAsManyLinesAsTheHeaderCounts) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.header);
-    const DictionaryFile file(std::string(c.header) + "\n" + valid);
-    Dictionary dictionary;
     std::ostringstream console;
-    ASSERT_TRUE(dictionary.loadVerbFile(file.path(), kana(), console));
+    const Dictionary dictionary = verbsFrom(std::string(c.header) + "\n" + valid, console);
     EXPECT_EQ(keysOf(dictionary), c.keys);
   }
 }
@@ -170,20 +157,17 @@ TEST(LoadVerbFile, StopsAtALineThatCannotBeReadAndKeepsTheLinesBefore) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const DictionaryFile file("3\n" + good + c.broken + after);
-    Dictionary dictionary;
     std::ostringstream console;
-    ASSERT_TRUE(dictionary.loadVerbFile(file.path(), kana(), console));
+    const Dictionary dictionary = verbsFrom("3\n" + good + c.broken + after, console);
     EXPECT_EQ(keysOf(dictionary), std::vector<std::string>{"aku"});
   }
 }
 
 TEST(LoadVerbFile, AcceptsTheExtremesOfTheClassRange) {
-  const DictionaryFile file("2\nA\t" + k("aku") + "\t32767\t0\ta\nB\t" + k("bunu") +
-                            "\t-32768\t-2147483648\tb\n");
-  Dictionary dictionary;
   std::ostringstream console;
-  ASSERT_TRUE(dictionary.loadVerbFile(file.path(), kana(), console));
+  const Dictionary dictionary = verbsFrom(
+      "2\nA\t" + k("aku") + "\t32767\t0\ta\nB\t" + k("bunu") + "\t-32768\t-2147483648\tb\n",
+      console);
   std::vector<DictionaryEntry> found;
   ASSERT_TRUE(dictionary.lookup("aku", found));
   EXPECT_EQ(found[0].wordClass, 32767);
@@ -211,32 +195,25 @@ TEST(LoadVerbFile, TruncatedFilesKeepWhatWasReadWithoutHanging) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const DictionaryFile file(c.text);
-    Dictionary dictionary;
     std::ostringstream console;
-    ASSERT_TRUE(dictionary.loadVerbFile(file.path(), kana(), console));
+    const Dictionary dictionary = verbsFrom(c.text, console);
     EXPECT_EQ(keysOf(dictionary), c.keys);
   }
 }
 
 TEST(LoadVerbFile, HeaderRemainderLongerThanTheLimitLoadsNothing) {
   const std::string entry = "A\t" + k("aku") + "\t2\t0\ta\n";
-  const DictionaryFile fits("1" + std::string(255, ' ') + "\n" + entry);
-  const DictionaryFile tooLong("1" + std::string(256, ' ') + "\n" + entry, "Long.dat");
-  Dictionary dictionary;
   std::ostringstream console;
-  ASSERT_TRUE(dictionary.loadVerbFile(fits.path(), kana(), console));
-  EXPECT_EQ(dictionary.size(), 1u);
-  ASSERT_TRUE(dictionary.loadVerbFile(tooLong.path(), kana(), console));
-  EXPECT_EQ(dictionary.size(), 0u);
+  EXPECT_EQ(verbsFrom("1" + std::string(255, ' ') + "\n" + entry, console).size(), 1u);
+  EXPECT_EQ(verbsFrom("1" + std::string(256, ' ') + "\n" + entry, console).size(), 0u);
 }
 
 TEST(LoadVerbFile, EqualReadingsKeepFileOrder) {
-  const DictionaryFile file("3\nFirst\t" + k("kaeru") + "\t1\t0\tto change\nMid\t" + k("aku") +
-                            "\t2\t0\tto open\nSecond\t" + k("kaeru") + "\t2\t0\tto return\n");
-  Dictionary dictionary;
   std::ostringstream console;
-  ASSERT_TRUE(dictionary.loadVerbFile(file.path(), kana(), console));
+  const Dictionary dictionary =
+      verbsFrom("3\nFirst\t" + k("kaeru") + "\t1\t0\tto change\nMid\t" + k("aku") +
+                    "\t2\t0\tto open\nSecond\t" + k("kaeru") + "\t2\t0\tto return\n",
+                console);
   std::vector<DictionaryEntry> found{DictionaryEntry{}};
   ASSERT_TRUE(dictionary.lookup("kaeru", found));
   ASSERT_EQ(found.size(), 2u);
@@ -245,31 +222,28 @@ TEST(LoadVerbFile, EqualReadingsKeepFileOrder) {
   EXPECT_EQ(keysOf(dictionary), (std::vector<std::string>{"aku", "kaeru", "kaeru"}));
 }
 
-TEST(LoadVerbFile, MissingFileFailsAndLeavesTheDictionaryAsItWas) {
-  const DictionaryFile file("1\nA\t" + k("aku") + "\t2\t0\ta\n");
-  Dictionary dictionary;
+TEST(LoadVerbFile, AFileThatOpensReplacesTheWholeContentAndAMissingOneLeavesIt) {
   std::ostringstream console;
-  ASSERT_TRUE(dictionary.loadVerbFile(file.path(), kana(), console));
-  EXPECT_FALSE(dictionary.loadVerbFile(file.path() + ".missing", kana(), console));
-  EXPECT_EQ(dictionary.size(), 1u);
-}
-
-TEST(LoadVerbFile, ReloadingReplacesTheWholeContent) {
-  const DictionaryFile first("1\nA\t" + k("aku") + "\t2\t0\ta\n");
-  Dictionary dictionary;
-  std::ostringstream console;
-  ASSERT_TRUE(dictionary.loadVerbFile(first.path(), kana(), console));
-  std::ofstream(first.path(), std::ios::binary) << "0\n";
-  ASSERT_TRUE(dictionary.loadVerbFile(first.path(), kana(), console));
+  Dictionary dictionary = verbsFrom("1\nA\t" + k("aku") + "\t2\t0\ta\n", console);
+  EXPECT_FALSE(dictionary.loadVerbFile("no/such/folder/Words_Verbs.dat", kana(), console));
+  EXPECT_EQ(keysOf(dictionary), std::vector<std::string>{"aku"});
+  const std::string file =
+      std::string(ZUNOKA_SOURCE_DIR) + "/tests/transcripts/data/search/Words_Verbs.dat";
+  ASSERT_TRUE(dictionary.loadVerbFile(file, kana(), console));
+  EXPECT_GT(dictionary.size(), 1u);
+  std::vector<DictionaryEntry> found;
+  EXPECT_FALSE(dictionary.lookup("aku", found));
+  std::istringstream empty("0\n");
+  dictionary.loadVerbFile(empty, kana(), console);
   EXPECT_EQ(dictionary.size(), 0u);
 }
 
 TEST(LoadAdjectiveFile, ClassIsTrueAdjectiveAndTheExtendedFieldTakesTheRestOfTheLine) {
-  const DictionaryFile file("3\r\nT\t" + k("takai") + "\thigh; tall\r\nY\t" + k("yasui") +
-                            "\tcheap\tcheap\tand\tmore\r\nO\t" + k("ooi") + "\t\n");
-  Dictionary dictionary;
   std::ostringstream console;
-  ASSERT_TRUE(dictionary.loadAdjectiveFile(file.path(), kana(), console));
+  const Dictionary dictionary =
+      adjectivesFrom("3\r\nT\t" + k("takai") + "\thigh; tall\r\nY\t" + k("yasui") +
+                         "\tcheap\tcheap\tand\tmore\r\nO\t" + k("ooi") + "\t\n",
+                     console);
   EXPECT_EQ(console.str(), "EXTENDED ENTRY\n");
   EXPECT_EQ(keysOf(dictionary), (std::vector<std::string>{"ooi", "takai", "yasui"}));
 
@@ -291,10 +265,8 @@ TEST(LoadAdjectiveFile, ClassIsTrueAdjectiveAndTheExtendedFieldTakesTheRestOfThe
 }
 
 TEST(LoadAdjectiveFile, ANumberAfterTheReadingIsPartOfTheMeaning) {
-  const DictionaryFile file("1\nT\t" + k("takai") + "\t1\t0\thigh\n");
-  Dictionary dictionary;
   std::ostringstream console;
-  ASSERT_TRUE(dictionary.loadAdjectiveFile(file.path(), kana(), console));
+  const Dictionary dictionary = adjectivesFrom("1\nT\t" + k("takai") + "\t1\t0\thigh\n", console);
   std::vector<DictionaryEntry> found;
   ASSERT_TRUE(dictionary.lookup("takai", found));
   EXPECT_EQ(found[0].meaning, "1");
@@ -302,11 +274,9 @@ TEST(LoadAdjectiveFile, ANumberAfterTheReadingIsPartOfTheMeaning) {
 }
 
 TEST(Lookup, EmptiesTheListAndFindsOnlyExactKeys) {
-  const DictionaryFile file("2\nA\t" + k("taberu") + "\t1\t0\ta\nB\t" + k("tabesaseru") +
-                            "\t1\t0\tb\n");
-  Dictionary dictionary;
   std::ostringstream console;
-  ASSERT_TRUE(dictionary.loadVerbFile(file.path(), kana(), console));
+  const Dictionary dictionary = verbsFrom(
+      "2\nA\t" + k("taberu") + "\t1\t0\ta\nB\t" + k("tabesaseru") + "\t1\t0\tb\n", console);
   std::vector<DictionaryEntry> found{DictionaryEntry{}, DictionaryEntry{}};
   for (const char* key : {"tabe", "taberu ", "Taberu", ""}) {
     SCOPED_TRACE(key);

@@ -1,16 +1,16 @@
 #pragma once
 
 // Rules that use the extensions of the rule model (the stem columns 8 to 11
-// and rules for one named word), in cases of their own, added to a loaded
-// engine so that the searches and fast paths are checked with them too.
+// and rules for one named word), in cases of their own that end the rule
+// files, so that the searches and fast paths are checked with them too.
 
-#include <unistd.h>
-
-#include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 #include <string>
 
 #include "inflection/conjugation_engine.hpp"
+#include "inflection/field_reader.hpp"
 
 // Contracted forms of every regular verb (an exception silences them for
 // iku); an honorific whose regular form gives way, for taberu and miru, to
@@ -49,31 +49,35 @@ inline constexpr const char* kExtensionAdjectiveRules =
     "2, 34816, 1, 2, , Looks, yosasou, yoi\n"
     "2, 34816, 1, 2, , Looks, nasasou, nai\n";
 
-template <typename Rule>
-void appendRuleSet(RuleSet<Rule>& to, const RuleSet<Rule>& from) {
-  for (const auto& [name, rule] : from.rules) {
-    to.rules.emplace_hint(to.rules.upper_bound(name), name, rule);
-  }
-  to.caseOrder.insert(to.caseOrder.end(), from.caseOrder.begin(), from.caseOrder.end());
+/// The rule file `fileName` with the cases of the rule-file text `extra`
+/// after its own, as if they ended the file: one header counting both.
+inline std::string withCasesAppended(const std::string& fileName, const std::string& extra) {
+  std::ifstream file(fileName, std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  const std::size_t body = text.find('\n') + 1;
+  const std::size_t extraBody = extra.find('\n') + 1;
+  const std::int32_t count = toInt32(text.substr(0, body)) + toInt32(extra.substr(0, extraBody));
+  return std::to_string(count) + "\n" + text.substr(body) + extra.substr(extraBody);
 }
 
-/// Files the extension rules after the engine's own, as if their cases
-/// ended the rule files; reindexes unless told not to. False when they
-/// could not be read.
-inline bool addExtensionRules(ConjugationEngine& engine, bool reindex = true) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path();
-  const std::string tag = std::to_string(::getpid());
-  const std::string verbs = (dir / ("zunoka_extension_verbs_" + tag + ".dat")).string();
-  const std::string adjectives = (dir / ("zunoka_extension_adjectives_" + tag + ".dat")).string();
-  std::ofstream(verbs, std::ios::binary) << kExtensionVerbRules;
-  std::ofstream(adjectives, std::ios::binary) << kExtensionAdjectiveRules;
-  ConjugationEngine extension(engine.kana());
-  const bool loaded = extension.loadVerbRules(verbs) && extension.loadAdjectiveRules(adjectives);
-  std::filesystem::remove(verbs);
-  std::filesystem::remove(adjectives);
-  appendRuleSet(engine.verbRules, extension.verbRules);
-  appendRuleSet(engine.adjectiveRules, extension.adjectiveRules);
-  if (reindex) engine.reindexRules();
-  return loaded && extension.verbRules.rules.size() == 14 &&
-         extension.adjectiveRules.rules.size() == 5;
+/// Loads the five data files of `dir` (ending in '/') as start-up does; with
+/// `extensions`, the rule files end in the extension cases. False when a
+/// file is missing or the extension rules were not all read.
+inline bool loadDataDirectory(ConjugationEngine& engine, const std::string& dir, bool extensions) {
+  std::ostringstream console;
+  bool loaded = engine.loadVerbClasses(dir + "Rules_VClass.dat") &&
+                engine.loadVerbDictionary(dir + "Words_Verbs.dat", console) &&
+                engine.loadAdjectiveDictionary(dir + "Words_Adj.dat", console);
+  if (!extensions) {
+    return loaded && engine.loadVerbRules(dir + "Rules_Verbs.dat") &&
+           engine.loadAdjectiveRules(dir + "Rules_Adj.dat");
+  }
+  std::istringstream verbs(withCasesAppended(dir + "Rules_Verbs.dat", kExtensionVerbRules));
+  engine.loadVerbRules(verbs);
+  std::istringstream adjectives(withCasesAppended(dir + "Rules_Adj.dat", kExtensionAdjectiveRules));
+  engine.loadAdjectiveRules(adjectives);
+  const auto& verbRules = engine.verbRules().rules;
+  return loaded &&
+         verbRules.count("Extension Contracted") + verbRules.count("Extension Honorific") == 14 &&
+         engine.adjectiveRules().rules.count("Extension Appearance") == 5;
 }

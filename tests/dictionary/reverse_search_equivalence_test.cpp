@@ -17,6 +17,7 @@
 
 #include "dictionary/extension_rules.hpp"
 #include "inflection/conjugation_engine.hpp"
+#include "inflection/verb_engine.hpp"
 #include "romaji/form_assembly.hpp"
 #include "romaji/kana_converter.hpp"
 
@@ -47,7 +48,7 @@ bool plainProducesForm(const std::vector<InflectionResult>& results, const std::
 /// with a word and not an exception.
 std::set<std::string> plainNamedWords(const ConjugationEngine& engine) {
   std::set<std::string> words;
-  for (const auto& [name, rule] : engine.verbRules.rules) {
+  for (const auto& [name, rule] : engine.verbRules().rules) {
     if (rule.appliesTo == 32768 && !rule.word.empty() && rule.resultClass != 16384) {
       words.insert(rule.word);
     }
@@ -57,7 +58,7 @@ std::set<std::string> plainNamedWords(const ConjugationEngine& engine) {
 
 std::set<std::string> plainNamedAdjectives(const ConjugationEngine& engine) {
   std::set<std::string> words;
-  for (const auto& [name, rule] : engine.adjectiveRules.rules) {
+  for (const auto& [name, rule] : engine.adjectiveRules().rules) {
     if ((rule.resultClass & 0x8000) != 0 && !rule.word.empty()) words.insert(rule.word);
   }
   return words;
@@ -69,7 +70,7 @@ bool plainTriesEntry(const ConjugationEngine& engine, const std::string& key,
                      std::int16_t wordClass, const std::string& stem, const std::string& form,
                      bool named) {
   if (named) return true;
-  const auto& nonstem = engine.classLists.nonstemInflections;
+  const auto& nonstem = engine.classLists().nonstemInflections;
   const bool isNonstemForm = std::any_of(nonstem.begin(), nonstem.end(), [&](const auto& w) {
     return equalIgnoringSpaces(form, w);
   });
@@ -98,7 +99,8 @@ std::vector<std::vector<InflectionResult>> plainReverseSearchVerbs(
   }
   const std::set<std::string> namedWords = plainNamedWords(engine);
   std::vector<InflectionResult> results;
-  for (const auto& [key, entry] : engine.verbDictionary) {
+  for (const DictionaryEntry& entry : engine.verbDictionary()) {
+    const std::string& key = entry.romaji;
     const std::int16_t wordClass =
         entry.wordClass != 0 ? entry.wordClass : engine.classifyVerb(key);
     const std::string stem = wordClass == Itidan ? splitItidan(key).first : splitGodan(key).first;
@@ -129,7 +131,8 @@ std::vector<InflectionResult> plainReverseSearchAdjectives(const ConjugationEngi
   std::vector<InflectionResult> found;
   if (form.size() < 2) return found;
   const std::set<std::string> namedWords = plainNamedAdjectives(engine);
-  for (const auto& [key, entry] : engine.adjectiveDictionary) {
+  for (const DictionaryEntry& entry : engine.adjectiveDictionary()) {
+    const std::string& key = entry.romaji;
     if (!namedWords.contains(key)) {
       if (key.empty() || key[0] != form[0]) continue;
       if (form.find(key.substr(0, key.size() - 1)) == std::string::npos) continue;
@@ -163,16 +166,8 @@ struct BundledEngine {
   ConjugationEngine engine{kana};
   bool loaded = false;
 
-  BundledEngine() {
-    const std::string dir = std::string(ZUNOKA_SOURCE_DIR) + "/data/";
-    std::ostringstream console;
-    loaded = engine.loadVerbRules(dir + "Rules_Verbs.dat") &&
-             engine.loadVerbClasses(dir + "Rules_VClass.dat") &&
-             engine.loadAdjectiveRules(dir + "Rules_Adj.dat") &&
-             engine.verbDictionary.loadVerbFile(dir + "Words_Verbs.dat", kana, console) &&
-             engine.adjectiveDictionary.loadAdjectiveFile(dir + "Words_Adj.dat", kana, console) &&
-             addExtensionRules(engine);
-  }
+  BundledEngine()
+      : loaded(loadDataDirectory(engine, std::string(ZUNOKA_SOURCE_DIR) + "/data/", true)) {}
 };
 
 const BundledEngine& bundled() {
@@ -236,9 +231,9 @@ Forms randomForms(const ConjugationEngine& engine, std::size_t verbCount,
     return form;
   };
   std::vector<const DictionaryEntry*> verbs;
-  for (const auto& [key, entry] : engine.verbDictionary) verbs.push_back(&entry);
+  for (const DictionaryEntry& entry : engine.verbDictionary()) verbs.push_back(&entry);
   std::vector<const DictionaryEntry*> adjectives;
-  for (const auto& [key, entry] : engine.adjectiveDictionary) adjectives.push_back(&entry);
+  for (const DictionaryEntry& entry : engine.adjectiveDictionary()) adjectives.push_back(&entry);
 
   Forms forms;
   std::vector<InflectionResult> results;
@@ -270,27 +265,38 @@ Forms randomForms(const ConjugationEngine& engine, std::size_t verbCount,
   return forms;
 }
 
+/// The romaji the regular rules alone (neither exception nor irregular)
+/// give `word` for all cases: with no rule to push them aside, every one
+/// that applies makes its form.
+std::vector<std::string> regularForms(const ConjugationEngine& engine,
+                                      const InflectionResult& word) {
+  std::vector<std::string> forms;
+  const RuleSet<InflectionRule>& rules = engine.verbRules();
+  for (const std::string& name : rules.caseOrder) {
+    const auto [first, last] = rules.rules.equal_range(name);
+    for (auto it = first; it != last; ++it) {
+      const InflectionRule& rule = it->second;
+      if (rule.resultClass == WordOverride || rule.appliesTo == Irregular) continue;
+      if (!ruleApplies(rule, word, 0, 0, engine.classLists().auxiliaries)) continue;
+      forms.push_back(applyRule(rule, word, engine.kana()).romaji);
+    }
+  }
+  return forms;
+}
+
 /// The forms the exception and irregular rules push aside: what the words
 /// they serve would give by the regular rules alone. A search that let a
 /// pushed-aside rule produce a form would find these words for them.
 Forms pushedAsideForms(const BundledEngine& data, std::size_t perWord) {
-  ConjugationEngine regularOnly(data.kana);
-  regularOnly.verbRules = data.engine.verbRules;
-  regularOnly.classLists = data.engine.classLists;
-  std::erase_if(regularOnly.verbRules.rules, [](const auto& item) {
-    return item.second.resultClass == WordOverride || item.second.appliesTo == Irregular;
-  });
-  regularOnly.reindexRules();
-
   std::set<std::string> excepted;
-  for (const auto& [name, rule] : data.engine.verbRules.rules) {
+  for (const auto& [name, rule] : data.engine.verbRules().rules) {
     if (rule.resultClass == WordOverride) excepted.insert(rule.word);
   }
   Forms forms;
   std::size_t irregular = 0;
   std::vector<InflectionResult> real;
-  std::vector<InflectionResult> regular;
-  for (const auto& [key, entry] : data.engine.verbDictionary) {
+  for (const DictionaryEntry& entry : data.engine.verbDictionary()) {
+    const std::string& key = entry.romaji;
     InflectionResult word;
     word.romaji = key;
     word.wordClass = entry.wordClass != 0 ? entry.wordClass : data.engine.classifyVerb(key);
@@ -298,14 +304,11 @@ Forms pushedAsideForms(const BundledEngine& data, std::size_t perWord) {
     if (!excepted.contains(key) && !(isIrregular && irregular++ % 8 == 0)) continue;
     real.clear();
     data.engine.conjugateVerb(word, std::string(), 0, 0, real);
-    regular.clear();
-    regularOnly.conjugateVerb(word, std::string(), 0, 0, regular);
     std::size_t added = 0;
-    for (const InflectionResult& form : regular) {
-      const bool produced = std::any_of(real.begin(), real.end(), [&](const InflectionResult& r) {
-        return r.romaji == form.romaji;
-      });
-      if (!produced && added++ < perWord) forms.verbs.push_back(form.romaji);
+    for (const std::string& form : regularForms(data.engine, word)) {
+      const bool produced = std::any_of(
+          real.begin(), real.end(), [&](const InflectionResult& r) { return r.romaji == form; });
+      if (!produced && added++ < perWord) forms.verbs.push_back(form);
     }
   }
   return forms;
@@ -319,7 +322,8 @@ Forms extensionForms(const ConjugationEngine& engine) {
   const std::set<std::string> namedAdjectives = plainNamedAdjectives(engine);
   std::vector<InflectionResult> results;
   std::size_t entry = 0;
-  for (const auto& [key, dictionaryEntry] : engine.verbDictionary) {
+  for (const DictionaryEntry& dictionaryEntry : engine.verbDictionary()) {
+    const std::string& key = dictionaryEntry.romaji;
     if (entry++ % 1500 != 0 && !named.contains(key)) continue;
     InflectionResult word;
     word.romaji = key;
@@ -337,7 +341,8 @@ Forms extensionForms(const ConjugationEngine& engine) {
     }
   }
   entry = 0;
-  for (const auto& [key, dictionaryEntry] : engine.adjectiveDictionary) {
+  for (const DictionaryEntry& dictionaryEntry : engine.adjectiveDictionary()) {
+    const std::string& key = dictionaryEntry.romaji;
     if (entry++ % 300 != 0 && !namedAdjectives.contains(key)) continue;
     results.clear();
     engine.conjugateAdjective(InflectionResult(key, TrueAdjective), "Extension Appearance", 0, 0,

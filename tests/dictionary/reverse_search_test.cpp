@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "dictionary/extension_rules.hpp"
@@ -10,22 +10,15 @@
 namespace {
 
 /// The engine loaded with the rconj test data: a few rules per case and a
-/// dozen words chosen to exercise the search.
+/// dozen words chosen to exercise the search; with `extensions`, the rule
+/// files end in the extension test rules.
 struct SearchData {
   KanaConverter kana;
   ConjugationEngine engine{kana};
+  const std::string dir = std::string(ZUNOKA_SOURCE_DIR) + "/tests/transcripts/data/search/";
 
-  SearchData() {
-    const std::filesystem::path dir =
-        std::filesystem::path(ZUNOKA_SOURCE_DIR) / "tests/transcripts/data/search";
-    std::ostringstream console;
-    EXPECT_TRUE(engine.loadVerbRules((dir / "Rules_Verbs.dat").string()));
-    EXPECT_TRUE(engine.loadVerbClasses((dir / "Rules_VClass.dat").string()));
-    EXPECT_TRUE(engine.loadAdjectiveRules((dir / "Rules_Adj.dat").string()));
-    EXPECT_TRUE(engine.verbDictionary.loadVerbFile((dir / "Words_Verbs.dat").string(), kana,
-                                                   console));
-    EXPECT_TRUE(engine.adjectiveDictionary.loadAdjectiveFile(
-        (dir / "Words_Adj.dat").string(), kana, console));
+  explicit SearchData(bool extensions = false) {
+    EXPECT_TRUE(loadDataDirectory(engine, dir, extensions));
   }
 
   std::vector<std::string> verbs(const std::string& form) const {
@@ -111,43 +104,30 @@ TEST(ReverseSearchAdjectives, MatchesByFirstLetterAndStem) {
 }
 
 TEST(ReverseSearch, FindsTheFormsOfStemColumnsAndNamedWordRules) {
-  SearchData data;
-  // Rules filed by hand, then indexed, then a dictionary entry filed by hand:
-  // the three ways the search walks.
-  ASSERT_TRUE(addExtensionRules(data.engine, false));
-  for (int state = 0; state < 3; ++state) {
-    if (state == 1) data.engine.reindexRules();
-    if (state == 2) {
-      DictionaryEntry nomu;
-      nomu.romaji = "nomu";
-      nomu.wordClass = Godan;
-      nomu.meaning = "to drink";
-      data.engine.verbDictionary.entries.emplace(nomu.romaji, nomu);
-    }
-    EXPECT_EQ(data.verbs("kaityau"), (Keys{"kaku:to write", "kaku:to draw"})) << state;
-    EXPECT_EQ(data.verbs("yondoku"), Keys{"yomu:to read"}) << state;
-    EXPECT_EQ(data.verbs("kakya"), (Keys{"kaku:to write", "kaku:to draw"})) << state;
-    EXPECT_EQ(data.verbs("tabeyokka"), Keys{"taberu:to eat"}) << state;
-    EXPECT_EQ(data.verbs("kaettyau"), Keys{"kaeru:to return"}) << state;
-    // Named words are tried whatever the form's letters.
-    EXPECT_EQ(data.verbs("mesiagaru"),
-              state < 2 ? Keys{"taberu:to eat"} : (Keys{"nomu:to drink", "taberu:to eat"}))
-        << state;
-    EXPECT_EQ(data.verbs("oyomi ni naru"), Keys{"yomu:to read"}) << state;
-    EXPECT_EQ(data.verbs("kirareru"), Keys{"kiru:to wear"}) << state;
-    EXPECT_EQ(data.adjectives("yosasou"), Keys{"yoi:good"}) << state;
-    EXPECT_TRUE(data.adjectives("yosou").empty()) << state;
-    EXPECT_EQ(data.adjectives("isou"), Keys{"ii:good"}) << state;
-  }
-}
+  SearchData data(true);
+  // The search's verbs and nomu, a second word named by the rules.
+  std::ifstream file(data.dir + "Words_Verbs.dat", std::ios::binary);
+  std::string count;
+  std::getline(file, count);
+  std::ostringstream verbs;
+  verbs << toInt32(count) + 1 << "\n"
+        << file.rdbuf() << "W\t" << data.kana.toKana("nomu") << "\t2\t0\tto drink\n";
+  std::istringstream in(verbs.str());
+  std::ostringstream console;
+  data.engine.loadVerbDictionary(in, console);
 
-TEST(EqualIgnoringSpaces, RemovesSpacesOnly) {
-  EXPECT_TRUE(equalIgnoringSpaces("ai simasu", "aisimasu"));
-  EXPECT_TRUE(equalIgnoringSpaces(" a  b ", "ab"));
-  EXPECT_TRUE(equalIgnoringSpaces("", "   "));
-  EXPECT_FALSE(equalIgnoringSpaces("ai\tsimasu", "aisimasu"));
-  EXPECT_FALSE(equalIgnoringSpaces("abc", "ab"));
-  EXPECT_FALSE(equalIgnoringSpaces("ab", "abc"));
+  EXPECT_EQ(data.verbs("kaityau"), (Keys{"kaku:to write", "kaku:to draw"}));
+  EXPECT_EQ(data.verbs("yondoku"), Keys{"yomu:to read"});
+  EXPECT_EQ(data.verbs("kakya"), (Keys{"kaku:to write", "kaku:to draw"}));
+  EXPECT_EQ(data.verbs("tabeyokka"), Keys{"taberu:to eat"});
+  EXPECT_EQ(data.verbs("kaettyau"), Keys{"kaeru:to return"});
+  // Named words are tried whatever the form's letters.
+  EXPECT_EQ(data.verbs("mesiagaru"), (Keys{"nomu:to drink", "taberu:to eat"}));
+  EXPECT_EQ(data.verbs("oyomi ni naru"), Keys{"yomu:to read"});
+  EXPECT_EQ(data.verbs("kirareru"), Keys{"kiru:to wear"});
+  EXPECT_EQ(data.adjectives("yosasou"), Keys{"yoi:good"});
+  EXPECT_TRUE(data.adjectives("yosou").empty());
+  EXPECT_EQ(data.adjectives("isou"), Keys{"ii:good"});
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // loaders must read them without failing or hanging, key every entry by the
 // romaji of its reading, and answer lookups for every key they filed.
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,8 +26,8 @@ void checkDictionary(const Dictionary& dictionary, const KanaConverter& kana,
   // Entries come in key order, each keyed by its reading.
   const std::string* previous = nullptr;
   std::size_t extendedEntries = 0;
-  for (const auto& [key, entry] : dictionary) {
-    FUZZ_CHECK(key == entry.romaji);
+  for (const DictionaryEntry& entry : dictionary) {
+    const std::string& key = entry.romaji;
     FUZZ_CHECK(key == kana.toRomaji(entry.reading));
     if (previous != nullptr) FUZZ_CHECK(*previous <= key);
     previous = &key;
@@ -43,12 +44,20 @@ void checkDictionary(const Dictionary& dictionary, const KanaConverter& kana,
   FUZZ_CHECK(countLines(console, "EXTENDED ENTRY\n") >= extendedEntries);
   FUZZ_CHECK(countLines(console, "EXTENDED ENTRY\n") <= dictionary.size());
 
+  // The key index lists every entry, in the same order.
+  const DictionaryKeyIndex& index = dictionary.keyIndex();
+  FUZZ_CHECK(index.records.size() == dictionary.size());
   std::size_t looked = 0;
   std::vector<DictionaryEntry> found;
-  for (auto it = dictionary.begin(); it != dictionary.end() && looked < 64; ++it, ++looked) {
-    FUZZ_CHECK(dictionary.lookup(it->first, found));
-    FUZZ_CHECK(found.size() == dictionary.entries.count(it->first));
-    for (const DictionaryEntry& entry : found) FUZZ_CHECK(entry.romaji == it->first);
+  for (const DictionaryEntry& entry : dictionary) {
+    FUZZ_CHECK(index.records[looked].entry == &entry);
+    FUZZ_CHECK(index.keyOf(index.records[looked]) == entry.romaji);
+    if (looked++ >= 64) continue;
+    FUZZ_CHECK(dictionary.lookup(entry.romaji, found));
+    const auto count = std::count_if(index.records.begin(), index.records.end(),
+                                     [&](const auto& r) { return index.keyOf(r) == entry.romaji; });
+    FUZZ_CHECK(found.size() == static_cast<std::size_t>(count));
+    for (const DictionaryEntry& same : found) FUZZ_CHECK(same.romaji == entry.romaji);
   }
   FUZZ_CHECK(!dictionary.lookup("not a key\x01", found));
   FUZZ_CHECK(found.empty());
@@ -58,22 +67,25 @@ void checkDictionary(const Dictionary& dictionary, const KanaConverter& kana,
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const KanaConverter kana;
-  const std::string path = writeScratchFile("fuzzed_words.dat", asText(data, size));
+  const std::string text(asText(data, size));
 
   Dictionary verbs;
   std::ostringstream verbConsole;
-  FUZZ_CHECK(verbs.loadVerbFile(path, kana, verbConsole));
+  std::istringstream verbFile(text);
+  verbs.loadVerbFile(verbFile, kana, verbConsole);
   checkDictionary(verbs, kana, verbConsole.str(), false);
 
   Dictionary adjectives;
   std::ostringstream adjectiveConsole;
-  FUZZ_CHECK(adjectives.loadAdjectiveFile(path, kana, adjectiveConsole));
+  std::istringstream adjectiveFile(text);
+  adjectives.loadAdjectiveFile(adjectiveFile, kana, adjectiveConsole);
   checkDictionary(adjectives, kana, adjectiveConsole.str(), true);
 
   // A second load replaces the content rather than adding to it.
   const std::size_t loaded = verbs.size();
   std::ostringstream again;
-  FUZZ_CHECK(verbs.loadVerbFile(path, kana, again));
+  std::istringstream sameFile(text);
+  verbs.loadVerbFile(sameFile, kana, again);
   FUZZ_CHECK(verbs.size() == loaded);
   return 0;
 }

@@ -41,16 +41,6 @@ inline const std::filesystem::path& scratchFolder() {
   return folder;
 }
 
-/// Writes `bytes` to `name` in the scratch folder and returns the full path.
-inline std::string writeScratchFile(const std::string& name, std::string_view bytes) {
-  const std::filesystem::path path = scratchFolder() / name;
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  FUZZ_CHECK(out.good());
-  return path.string();
-}
-
 inline std::string readWholeFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -1,8 +1,9 @@
 // Arbitrary contents for each of the three rule files in turn, the other two
 // being the test data, then a few words conjugated with whatever was loaded.
-// Loading must never fail once the file opens (the class lists may refuse a
-// file with a missing section), and the engines must answer every word.
+// Loading must never fail or hang (the class lists may refuse a file with a
+// missing section), and the engines must answer every word.
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,10 +26,9 @@ const BaseFiles& baseFiles() {
   static const BaseFiles files = [] {
     const std::filesystem::path folder = std::filesystem::path(ZUNOKA_FUZZ_DATA_ROOT) / "search";
     BaseFiles read;
-    read.verbRules = writeScratchFile("base_verbs.dat", readWholeFile(folder / "Rules_Verbs.dat"));
-    read.classes = writeScratchFile("base_classes.dat", readWholeFile(folder / "Rules_VClass.dat"));
-    read.adjectiveRules =
-        writeScratchFile("base_adjectives.dat", readWholeFile(folder / "Rules_Adj.dat"));
+    read.verbRules = readWholeFile(folder / "Rules_Verbs.dat");
+    read.classes = readWholeFile(folder / "Rules_VClass.dat");
+    read.adjectiveRules = readWholeFile(folder / "Rules_Adj.dat");
     return read;
   }();
   return files;
@@ -46,12 +46,13 @@ std::size_t mostForms(const RuleSet<Rule>& rules) {
 void conjugateSome(const ConjugationEngine& engine, const KanaConverter& kana) {
   // A huge count fills a rule set with thousands of empty rules; conjugating
   // every sample word with them all would only slow the search down.
-  const bool manyRules = engine.verbRules.rules.size() + engine.adjectiveRules.rules.size() > 256;
+  const bool manyRules =
+      engine.verbRules().rules.size() + engine.adjectiveRules().rules.size() > 256;
   const std::size_t verbCount = manyRules ? 2 : std::size(kVerbs);
   const std::size_t adjectiveCount = manyRules ? 1 : std::size(kAdjectives);
   std::vector<std::string> cases{""};
-  for (std::size_t i = 0; i < engine.verbRules.caseOrder.size() && i < 4; ++i) {
-    cases.push_back(engine.verbRules.caseOrder[i]);
+  for (std::size_t i = 0; i < engine.verbRules().caseOrder.size() && i < 4; ++i) {
+    cases.push_back(engine.verbRules().caseOrder[i]);
   }
   for (std::size_t v = 0; v < verbCount; ++v) {
     const char* verb = kVerbs[v];
@@ -68,8 +69,8 @@ void conjugateSome(const ConjugationEngine& engine, const KanaConverter& kana) {
       std::vector<InflectionResult> results;
       engine.conjugateVerb(word, caseName, 0, 0, results);
       // One form per surviving rule, each of the case asked for.
-      FUZZ_CHECK(results.size() <= (caseName.empty() ? mostForms(engine.verbRules)
-                                                     : engine.verbRules.rules.count(caseName)));
+      FUZZ_CHECK(results.size() <= (caseName.empty() ? mostForms(engine.verbRules())
+                                                     : engine.verbRules().rules.count(caseName)));
       for (const InflectionResult& result : results) {
         if (!caseName.empty()) FUZZ_CHECK(result.caseName == caseName);
       }
@@ -84,7 +85,7 @@ void conjugateSome(const ConjugationEngine& engine, const KanaConverter& kana) {
     word.wordClass = 256;
     std::vector<InflectionResult> results;
     engine.conjugateAdjective(word, "", 0, 0, results);
-    FUZZ_CHECK(results.size() <= mostForms(engine.adjectiveRules));
+    FUZZ_CHECK(results.size() <= mostForms(engine.adjectiveRules()));
     results.clear();
     engine.conjugateAdjective(word, "Indicative", 2, 2, results);
     for (const InflectionResult& result : results) FUZZ_CHECK(result.caseName == "Indicative");
@@ -99,14 +100,17 @@ void conjugateSome(const ConjugationEngine& engine, const KanaConverter& kana) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const KanaConverter kana;
   const BaseFiles& base = baseFiles();
-  const std::string fuzzed = writeScratchFile("fuzzed_rules.dat", asText(data, size));
+  const std::string fuzzed(asText(data, size));
 
   for (int slot = 0; slot < 3; ++slot) {
     ConjugationEngine engine(kana);
-    FUZZ_CHECK(engine.loadVerbRules(slot == 0 ? fuzzed : base.verbRules));
-    const bool classesLoaded = engine.loadVerbClasses(slot == 1 ? fuzzed : base.classes);
+    std::istringstream verbRules(slot == 0 ? fuzzed : base.verbRules);
+    engine.loadVerbRules(verbRules);
+    std::istringstream classes(slot == 1 ? fuzzed : base.classes);
+    const bool classesLoaded = engine.loadVerbClasses(classes);
     if (slot != 1) FUZZ_CHECK(classesLoaded);
-    FUZZ_CHECK(engine.loadAdjectiveRules(slot == 2 ? fuzzed : base.adjectiveRules));
+    std::istringstream adjectiveRules(slot == 2 ? fuzzed : base.adjectiveRules);
+    engine.loadAdjectiveRules(adjectiveRules);
     conjugateSome(engine, kana);
   }
   return 0;

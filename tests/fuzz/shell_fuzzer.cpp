@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CommandTable table(input, output, output);
   declareCommands(table, context);
   printBanner(output);
-  FUZZ_CHECK(loadDataFiles(engine, kana, output));
+  FUZZ_CHECK(loadDataFiles(engine, output));
   state.reset();
   table.run();
 

@@ -25,18 +25,18 @@ const KanaConverter& kana() {
 }
 
 const ConjugationEngine& bundled() {
-  static const ConjugationEngine loaded = [] {
-    ConjugationEngine e(kana());
+  static const ConjugationEngine* const loaded = [] {
+    auto* e = new ConjugationEngine(kana());
     const std::string dir = ZUNOKA_DATA_DIR;
     std::ostringstream console;
-    EXPECT_TRUE(e.loadVerbRules(dir + "/Rules_Verbs.dat"));
-    EXPECT_TRUE(e.loadVerbClasses(dir + "/Rules_VClass.dat"));
-    EXPECT_TRUE(e.loadAdjectiveRules(dir + "/Rules_Adj.dat"));
-    EXPECT_TRUE(e.verbDictionary.loadVerbFile(dir + "/Words_Verbs.dat", kana(), console));
-    EXPECT_TRUE(e.adjectiveDictionary.loadAdjectiveFile(dir + "/Words_Adj.dat", kana(), console));
+    EXPECT_TRUE(e->loadVerbRules(dir + "/Rules_Verbs.dat"));
+    EXPECT_TRUE(e->loadVerbClasses(dir + "/Rules_VClass.dat"));
+    EXPECT_TRUE(e->loadAdjectiveRules(dir + "/Rules_Adj.dat"));
+    EXPECT_TRUE(e->loadVerbDictionary(dir + "/Words_Verbs.dat", console));
+    EXPECT_TRUE(e->loadAdjectiveDictionary(dir + "/Words_Adj.dat", console));
     return e;
   }();
-  return loaded;
+  return *loaded;
 }
 
 // The words the grammar deliberately gives no form (its "unserved" line).
@@ -103,11 +103,12 @@ struct InvalidForms {
 
 TEST(BundledWords, EveryDictionaryVerbConjugatesIntoValidSpellingsOnly) {
   const ConjugationEngine& e = bundled();
-  ASSERT_GT(e.verbDictionary.size(), 1000u);
+  ASSERT_GT(e.verbDictionary().size(), 1000u);
   const std::set<std::string> unserved = unservedWords();
   InvalidForms invalidForms;
   std::vector<InflectionResult> forms;
-  for (const auto& [key, entry] : e.verbDictionary) {
+  for (const DictionaryEntry& entry : e.verbDictionary()) {
+    const std::string& key = entry.romaji;
     std::int16_t wordClass = entry.wordClass != 0 ? entry.wordClass : e.classifyVerb(key);
     if (wordClass == ItidanOrGodan) wordClass = Itidan;
     InflectionResult word = wordOf(entry, wordClass);
@@ -121,10 +122,11 @@ TEST(BundledWords, EveryDictionaryVerbConjugatesIntoValidSpellingsOnly) {
 
 TEST(BundledWords, EveryDictionaryAdjectiveConjugatesIntoValidSpellingsOnly) {
   const ConjugationEngine& e = bundled();
-  ASSERT_GT(e.adjectiveDictionary.size(), 100u);
+  ASSERT_GT(e.adjectiveDictionary().size(), 100u);
   InvalidForms invalidForms;
   std::vector<InflectionResult> forms;
-  for (const auto& [key, entry] : e.adjectiveDictionary) {
+  for (const DictionaryEntry& entry : e.adjectiveDictionary()) {
+    const std::string& key = entry.romaji;
     InflectionResult word = wordOf(entry, TrueAdjective);
     forms.clear();
     e.conjugateAdjective(word, "", 0, 0, forms);
@@ -145,10 +147,12 @@ TEST(BundledWords, EveryMenuTellsItsEntriesApartEverydayWordsFirst) {
       if (meaning.find(label) != std::string::npos) return true;
     return false;
   };
-  for (auto [dictionary, width] : {std::pair{&e.verbDictionary, 45}, std::pair{&e.adjectiveDictionary, 50}}) {
+  for (auto [dictionary, width] :
+       {std::pair{&e.verbDictionary(), 45}, std::pair{&e.adjectiveDictionary(), 50}}) {
     std::map<std::string, std::set<std::string>> shownByKey;
     std::map<std::string, bool> labelSeen;
-    for (const auto& [key, entry] : *dictionary) {
+    for (const DictionaryEntry& entry : *dictionary) {
+      const std::string& key = entry.romaji;
       EXPECT_TRUE(shownByKey[key].insert(entry.meaning.substr(0, width)).second)
           << key << ": two entries read \"" << entry.meaning << "\"";
       const bool marked = labelled(entry.meaning);
@@ -162,8 +166,8 @@ TEST(BundledWords, EveryMenuTellsItsEntriesApartEverydayWordsFirst) {
 // the word a learner means by a reading comes first in its menu.
 TEST(BundledWords, HomophoneMenusOfferTheEverydayWordFirst) {
   const ConjugationEngine& e = bundled();
-  const Dictionary& verbs = e.verbDictionary;
-  const Dictionary& adjectives = e.adjectiveDictionary;
+  const Dictionary& verbs = e.verbDictionary();
+  const Dictionary& adjectives = e.adjectiveDictionary();
   struct Case {
     const Dictionary& dictionary;
     const char* key;
@@ -189,7 +193,7 @@ TEST(BundledWords, HomophoneMenusOfferTheEverydayWordFirst) {
 TEST(BundledWords, GozaruIsTheHonorificIrregularGodanThatGivesGozaimasu) {
   const ConjugationEngine& e = bundled();
   std::vector<DictionaryEntry> found;
-  ASSERT_TRUE(e.verbDictionary.lookup("gozaru", found));
+  ASSERT_TRUE(e.verbDictionary().lookup("gozaru", found));
   ASSERT_EQ(found.size(), 1u);
   EXPECT_EQ(found[0].wordClass, IrregularGodan);
   EXPECT_EQ(found[0].attitude, Honorific);

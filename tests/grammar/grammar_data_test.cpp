@@ -19,15 +19,15 @@ const KanaConverter& kana() {
 }
 
 const ConjugationEngine& engine() {
-  static const ConjugationEngine loaded = [] {
-    ConjugationEngine e(kana());
+  static const ConjugationEngine* const loaded = [] {
+    auto* e = new ConjugationEngine(kana());
     const std::string dir = ZUNOKA_DATA_DIR;
-    EXPECT_TRUE(e.loadVerbRules(dir + "/Rules_Verbs.dat"));
-    EXPECT_TRUE(e.loadVerbClasses(dir + "/Rules_VClass.dat"));
-    EXPECT_TRUE(e.loadAdjectiveRules(dir + "/Rules_Adj.dat"));
+    EXPECT_TRUE(e->loadVerbRules(dir + "/Rules_Verbs.dat"));
+    EXPECT_TRUE(e->loadVerbClasses(dir + "/Rules_VClass.dat"));
+    EXPECT_TRUE(e->loadAdjectiveRules(dir + "/Rules_Adj.dat"));
     return e;
   }();
-  return loaded;
+  return *loaded;
 }
 
 
@@ -215,11 +215,11 @@ TEST(GrammarData, CompoundsKeepTheirWrittenStem) {
 }
 
 TEST(GrammarData, CaseNamesTheHelpUsesExist) {
-  const auto& order = engine().verbRules.caseOrder;
+  const auto& order = engine().verbRules().caseOrder;
   ASSERT_GE(order.size(), 7u);
   EXPECT_EQ(order[0], "Indicative");
   EXPECT_EQ(order[1], "Past Indicative");
-  EXPECT_EQ(engine().adjectiveRules.caseOrder.front(), "Indicative");
+  EXPECT_EQ(engine().adjectiveRules().caseOrder.front(), "Indicative");
   for (std::size_t menu : {2u, 5u, 7u}) {
     std::vector<InflectionResult> results;
     engine().conjugateVerb(verb("taberu", Itidan), order[menu - 1], Affirmative, Polite, results);

@@ -30,9 +30,7 @@ std::vector<std::string> romajiOf(const std::vector<InflectionResult>& results) 
 
 class AdjectiveEngine : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(engine.loadAdjectiveRules(dir.write("a.dat", kAdjectiveRules)));
-  }
+  void SetUp() override { loadAdjectiveRules(engine, kAdjectiveRules); }
 
   std::vector<std::string> conjugate(const InflectionResult& word, const std::string& caseName = "",
                                      std::int32_t sense = 0, std::int16_t politeness = 0) const {
@@ -43,7 +41,6 @@ class AdjectiveEngine : public ::testing::Test {
 
   KanaConverter kana;
   ConjugationEngine engine{kana};
-  ScratchDirectory dir;
 };
 
 }  // namespace
@@ -123,13 +120,13 @@ TEST_F(AdjectiveEngine, NamedWordRuleReplacesOneSlotOfOneWordOnly) {
   // Appearance: -sou, silenced for yoi by an exception; yosasou in a slot of
   // its own (34816: the NamedWord bit with class 2048), written with the
   // kanji of yoi. An 8th field without the bit is ignored.
-  ASSERT_TRUE(engine.loadAdjectiveRules(dir.write("named.dat",
-                                                  "1\n"
-                                                  "Appearance, 4, 4\n"
-                                                  "1, 2048, 1, 2, , Looks, sou, takai\n"
-                                                  "1, 16384, 1, 2, , , yoi\n"
-                                                  "2, 34816, 1, 2, 4, Looks, yosasou, yoi\n"
-                                                  "3, 34816, 1, 2, , Looks, nasasou, \n")));
+  loadAdjectiveRules(engine,
+                     "1\n"
+                     "Appearance, 4, 4\n"
+                     "1, 2048, 1, 2, , Looks, sou, takai\n"
+                     "1, 16384, 1, 2, , , yoi\n"
+                     "2, 34816, 1, 2, 4, Looks, yosasou, yoi\n"
+                     "3, 34816, 1, 2, , Looks, nasasou, \n");
   EXPECT_EQ(conjugate(InflectionResult("takai", TrueAdjective)),
             (std::vector<std::string>{"takasou", "takanasasou"}));
   EXPECT_EQ(conjugate(InflectionResult("ii", TrueAdjective)),
@@ -148,7 +145,7 @@ TEST_F(AdjectiveEngine, NamedWordRuleReplacesOneSlotOfOneWordOnly) {
   EXPECT_EQ(results[0].reading, kana.toKana("yosasou"));
   EXPECT_EQ(results[0].wordClass, AdjectiveInflection);
   EXPECT_EQ(results[0].appliedCases, std::vector<std::int16_t>{4});
-  EXPECT_EQ(results[1].wordClass, -30720);  // without its word, the design's meaning
+  EXPECT_EQ(results[1].wordClass, -30720);  // without its word, the class as written
 }
 
 TEST(AdjectiveEndingScreen, RejectsWordsThatCannotBeTrueAdjectives) {

@@ -1,36 +1,37 @@
 #pragma once
 
-#include <unistd.h>
+// Rule and class-list texts loaded the way start-up loads the files holding
+// them.
 
-#include <filesystem>
-#include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
-/// A scratch directory for the rule files a test writes; removed afterwards.
-class ScratchDirectory {
- public:
-  ScratchDirectory() {
-    static int counter = 0;
-    path_ = std::filesystem::temp_directory_path() /
-            ("zunoka_inflection_" + std::to_string(::getpid()) + "_" + std::to_string(++counter));
-    std::filesystem::create_directories(path_);
+#include "inflection/conjugation_engine.hpp"
+
+inline void loadVerbRules(ConjugationEngine& engine, const std::string& text) {
+  std::istringstream in(text);
+  engine.loadVerbRules(in);
+}
+
+inline void loadAdjectiveRules(ConjugationEngine& engine, const std::string& text) {
+  std::istringstream in(text);
+  engine.loadAdjectiveRules(in);
+}
+
+inline bool loadVerbClasses(ConjugationEngine& engine, const std::string& text) {
+  std::istringstream in(text);
+  return engine.loadVerbClasses(in);
+}
+
+/// The text of a classification file holding `lists`.
+inline std::string classFileText(const VerbClassLists& lists) {
+  std::string text;
+  for (const VerbClassSection& section : kVerbClassSections) {
+    const std::vector<std::string>& words = lists.*section.list;
+    text += std::string(section.keyword) + " " + std::to_string(words.size());
+    for (const std::string& word : words) text += " " + word;
+    text += "\n";
   }
-  ~ScratchDirectory() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  ScratchDirectory(const ScratchDirectory&) = delete;
-  ScratchDirectory& operator=(const ScratchDirectory&) = delete;
-
-  /// Writes `text` byte for byte to `name` and returns the file's full path.
-  std::string write(const std::string& name, const std::string& text) const {
-    const std::filesystem::path file = path_ / name;
-    std::ofstream(file, std::ios::binary) << text;
-    return file.string();
-  }
-
-  std::string pathOf(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
+  return text;
+}

@@ -29,7 +29,7 @@ const std::string kAdjectiveExample =
 
 std::vector<InflectionRule> rulesNamed(const ConjugationEngine& engine, const std::string& name) {
   std::vector<InflectionRule> rules;
-  auto [first, last] = engine.verbRules.rules.equal_range(name);
+  auto [first, last] = engine.verbRules().rules.equal_range(name);
   for (auto it = first; it != last; ++it) rules.push_back(it->second);
   return rules;
 }
@@ -38,19 +38,18 @@ class RuleLoading : public ::testing::Test {
  protected:
   KanaConverter kana;
   ConjugationEngine engine{kana};
-  ScratchDirectory dir;
 
-  bool loadVerbs(const std::string& text) { return engine.loadVerbRules(dir.write("v.dat", text)); }
+  void loadVerbs(const std::string& text) { loadVerbRules(engine, text); }
 };
 
 }  // namespace
 
 TEST_F(RuleLoading, VerbExampleGivesThreeRulesCombiningCaseGroupAndRuleLines) {
-  ASSERT_TRUE(loadVerbs(kVerbExample));
-  EXPECT_EQ(engine.verbRules.caseOrder, std::vector<std::string>{"Negative"});
+  loadVerbs(kVerbExample);
+  EXPECT_EQ(engine.verbRules().caseOrder, std::vector<std::string>{"Negative"});
   const std::vector<InflectionRule> rules = rulesNamed(engine, "Negative");
   ASSERT_EQ(rules.size(), 3u);
-  ASSERT_EQ(engine.verbRules.rules.size(), 3u);
+  ASSERT_EQ(engine.verbRules().rules.size(), 3u);
 
   struct Expected {
     std::uint16_t appliesTo;
@@ -88,7 +87,7 @@ TEST_F(RuleLoading, VerbExampleGivesThreeRulesCombiningCaseGroupAndRuleLines) {
 }
 
 TEST_F(RuleLoading, VerbExampleConjugatesAsDescribed) {
-  ASSERT_TRUE(loadVerbs(kVerbExample));
+  loadVerbs(kVerbExample);
   struct Case {
     std::string verb;
     std::int16_t wordClass;
@@ -108,7 +107,7 @@ TEST_F(RuleLoading, VerbExampleConjugatesAsDescribed) {
 }
 
 TEST_F(RuleLoading, FieldSyntaxEdgesAreKeptAsWritten) {
-  ASSERT_TRUE(loadVerbs(
+  loadVerbs(
       "  3 cases, a comment\n"
       "Spaced , 7abc, 1\n"
       "2, 1, 1, 2, 1, 5, 4|9|, \"Does, or did\", ignored extra\n"
@@ -117,11 +116,11 @@ TEST_F(RuleLoading, FieldSyntaxEdgesAreKeptAsWritten) {
       "1, 0, 1, 2, 0, 0, , Nothing\n"
       "Spaced , 9, 1\n"
       "4, 1, 2, 3, 0, 0, , Again\n"
-      "1, , 1, 0, , x, , \r\n"));
-  EXPECT_EQ(engine.verbRules.caseOrder,
+      "1, , 1, 0, , x, , \r\n");
+  EXPECT_EQ(engine.verbRules().caseOrder,
             (std::vector<std::string>{"Spaced ", "Empty", "Spaced "}));
-  EXPECT_EQ(engine.verbRules.rules.count("Empty"), 0u);
-  EXPECT_EQ(engine.verbRules.rules.count("Spaced"), 0u);
+  EXPECT_EQ(engine.verbRules().rules.count("Empty"), 0u);
+  EXPECT_EQ(engine.verbRules().rules.count("Spaced"), 0u);
   const std::vector<InflectionRule> rules = rulesNamed(engine, "Spaced ");
   ASSERT_EQ(rules.size(), 2u);
 
@@ -148,8 +147,8 @@ TEST_F(RuleLoading, FieldSyntaxEdgesAreKeptAsWritten) {
 }
 
 TEST_F(RuleLoading, LinesMissingAtTheEndStillYieldEmptyCasesAndRules) {
-  ASSERT_TRUE(loadVerbs("2\nShort, 4, 1\n1, 2, 2"));
-  EXPECT_EQ(engine.verbRules.caseOrder, (std::vector<std::string>{"Short", ""}));
+  loadVerbs("2\nShort, 4, 1\n1, 2, 2");
+  EXPECT_EQ(engine.verbRules().caseOrder, (std::vector<std::string>{"Short", ""}));
   const std::vector<InflectionRule> rules = rulesNamed(engine, "Short");
   ASSERT_EQ(rules.size(), 2u);
   for (const InflectionRule& rule : rules) {
@@ -165,42 +164,44 @@ TEST_F(RuleLoading, LinesMissingAtTheEndStillYieldEmptyCasesAndRules) {
 
 TEST_F(RuleLoading, HeadersWithoutAPositiveCountGiveAnEmptyRuleSet) {
   for (const std::string header : {"0 cases\n", "-3\n", "cases: 2\n", "", "\n\n"}) {
-    ASSERT_TRUE(loadVerbs(header + "Negative, 3, 1\n1, 1, 2, 2, 0, 0, , x\n1, , 16, 1, , nai\n"))
-        << header;
-    EXPECT_TRUE(engine.verbRules.rules.empty()) << header;
-    EXPECT_TRUE(engine.verbRules.caseOrder.empty()) << header;
+    loadVerbs(header + "Negative, 3, 1\n1, 1, 2, 2, 0, 0, , x\n1, , 16, 1, , nai\n");
+    EXPECT_TRUE(engine.verbRules().rules.empty()) << header;
+    EXPECT_TRUE(engine.verbRules().caseOrder.empty()) << header;
   }
 }
 
 TEST_F(RuleLoading, HugeCountsInATruncatedFileEndTheLoad) {
-  ASSERT_TRUE(loadVerbs("2147483647\nBig, 1, 2147483647\n1, 2147483647\n"));
-  EXPECT_FALSE(engine.verbRules.rules.empty());
-  EXPECT_EQ(engine.verbRules.caseOrder.front(), "Big");
+  loadVerbs("2147483647\nBig, 1, 2147483647\n1, 2147483647\n");
+  EXPECT_FALSE(engine.verbRules().rules.empty());
+  EXPECT_EQ(engine.verbRules().caseOrder.front(), "Big");
 }
 
 TEST_F(RuleLoading, LongLinesAreReadWhole) {
   const std::string gloss(400, 'g');
-  ASSERT_TRUE(loadVerbs("1\nLong, 1, 1\n1, 1, 1, 2, 0, 0, , " + gloss + "\n1, , 16, 1, , nai\n"));
+  loadVerbs("1\nLong, 1, 1\n1, 1, 1, 2, 0, 0, , " + gloss + "\n1, , 16, 1, , nai\n");
   const std::vector<InflectionRule> rules = rulesNamed(engine, "Long");
   ASSERT_EQ(rules.size(), 1u);
   EXPECT_EQ(rules[0].gloss, gloss);
 }
 
-TEST_F(RuleLoading, ReloadingReplacesTheRulesAndAMissingFileFails) {
-  ASSERT_TRUE(loadVerbs(kVerbExample));
-  EXPECT_FALSE(engine.loadVerbRules(dir.pathOf("absent.dat")));
-  EXPECT_TRUE(engine.verbRules.rules.empty());
-  ASSERT_TRUE(loadVerbs(kVerbExample));
-  ASSERT_TRUE(loadVerbs(kVerbExample));
-  EXPECT_EQ(engine.verbRules.rules.size(), 3u);
-  EXPECT_EQ(engine.verbRules.caseOrder.size(), 1u);
+TEST_F(RuleLoading, ReloadingReplacesTheRulesAndAMissingFileEmptiesThem) {
+  loadVerbs(kVerbExample);
+  EXPECT_FALSE(engine.loadVerbRules("no/such/folder/Rules_Verbs.dat"));
+  EXPECT_TRUE(engine.verbRules().rules.empty());
+  ASSERT_TRUE(engine.loadVerbRules(std::string(ZUNOKA_SOURCE_DIR) +
+                                   "/tests/transcripts/data/search/Rules_Verbs.dat"));
+  EXPECT_FALSE(engine.verbRules().rules.empty());
+  loadVerbs(kVerbExample);
+  loadVerbs(kVerbExample);
+  EXPECT_EQ(engine.verbRules().rules.size(), 3u);
+  EXPECT_EQ(engine.verbRules().caseOrder.size(), 1u);
 }
 
 TEST_F(RuleLoading, AdjectiveExampleGivesItsRulesAndForms) {
-  ASSERT_TRUE(engine.loadAdjectiveRules(dir.write("a.dat", kAdjectiveExample)));
-  EXPECT_EQ(engine.adjectiveRules.caseOrder, (std::vector<std::string>{"Past", "Adverbial"}));
-  ASSERT_EQ(engine.adjectiveRules.rules.size(), 3u);
-  const AdjectiveRule& adverbial = engine.adjectiveRules.rules.find("Adverbial")->second;
+  loadAdjectiveRules(engine, kAdjectiveExample);
+  EXPECT_EQ(engine.adjectiveRules().caseOrder, (std::vector<std::string>{"Past", "Adverbial"}));
+  ASSERT_EQ(engine.adjectiveRules().rules.size(), 3u);
+  const AdjectiveRule& adverbial = engine.adjectiveRules().rules.find("Adverbial")->second;
   EXPECT_EQ(adverbial.caseId, 5);
   EXPECT_EQ(adverbial.subCaseId, 1);
   EXPECT_EQ(adverbial.resultClass, Noun);
@@ -214,6 +215,6 @@ TEST_F(RuleLoading, AdjectiveExampleGivesItsRulesAndForms) {
   for (const InflectionResult& r : results) forms.push_back(r.romaji);
   EXPECT_EQ(forms, (std::vector<std::string>{"takakatta", "takakunakatta", "takaku"}));
   EXPECT_EQ(results.back().appliedCases, std::vector<std::int16_t>{5});
-  EXPECT_FALSE(engine.loadAdjectiveRules(dir.pathOf("absent.dat")));
-  EXPECT_TRUE(engine.adjectiveRules.rules.empty());
+  EXPECT_FALSE(engine.loadAdjectiveRules("no/such/folder/Rules_Adj.dat"));
+  EXPECT_TRUE(engine.adjectiveRules().rules.empty());
 }

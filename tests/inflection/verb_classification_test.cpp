@@ -27,18 +27,17 @@ class VerbClassification : public ::testing::Test {
  protected:
   KanaConverter kana;
   ConjugationEngine engine{kana};
-  ScratchDirectory dir;
 
-  bool load(const std::string& text) { return engine.loadVerbClasses(dir.write("c.dat", text)); }
+  bool load(const std::string& text) { return loadVerbClasses(engine, text); }
 };
 
 }  // namespace
 
 TEST_F(VerbClassification, ExampleFileClassifiesAsDescribed) {
   ASSERT_TRUE(load(kClassExample));
-  EXPECT_EQ(engine.classLists.pureIrregular, (std::vector<std::string>{"kuru", "iku"}));
-  EXPECT_EQ(engine.classLists.eruGodans, (std::vector<std::string>{"kaeru", "heru"}));
-  EXPECT_TRUE(engine.classLists.irregularItidan.empty());
+  EXPECT_EQ(engine.classLists().pureIrregular, (std::vector<std::string>{"kuru", "iku"}));
+  EXPECT_EQ(engine.classLists().eruGodans, (std::vector<std::string>{"kaeru", "heru"}));
+  EXPECT_TRUE(engine.classLists().irregularItidan.empty());
   struct Case {
     std::string verb;
     std::int16_t wordClass;
@@ -61,7 +60,7 @@ TEST_F(VerbClassification, ListOrderDecidesForAWordListedTwice) {
       "IRREGULAR_GODAN 0 IRREGULAR_ITIDAN 1 kaeru ITIDAN_OR_GODAN 0 IRU_GODANS 0 "
       "ERU_GODANS 1 kaeru NONSTEM_INFLECTIONS 1 kaeru"));
   EXPECT_EQ(engine.classifyVerb("kaeru"), Copula);
-  EXPECT_EQ(engine.classLists.nonstemInflections, std::vector<std::string>{"kaeru"});
+  EXPECT_EQ(engine.classLists().nonstemInflections, std::vector<std::string>{"kaeru"});
 }
 
 TEST_F(VerbClassification, FreeTextBetweenSectionsIsSkipped) {
@@ -70,9 +69,9 @@ TEST_F(VerbClassification, FreeTextBetweenSectionsIsSkipped) {
       "SURU_ENDING_GODANS 0 SPECIAL_SURU_CONJ 0 PURE_IRREGULAR 0 IRREGULAR_GODAN 0 "
       "IRREGULAR_ITIDAN 0 ITIDAN_OR_GODAN 0 IRU_GODANS 0 ERU_GODANS 0 trailing\n"
       "NONSTEM_INFLECTIONS 2 kita kite end of file text"));
-  EXPECT_EQ(engine.classLists.auxiliaries, std::vector<std::string>{"kuru"});
-  EXPECT_EQ(engine.classLists.copulas, std::vector<std::string>{"da"});
-  EXPECT_EQ(engine.classLists.nonstemInflections, (std::vector<std::string>{"kita", "kite"}));
+  EXPECT_EQ(engine.classLists().auxiliaries, std::vector<std::string>{"kuru"});
+  EXPECT_EQ(engine.classLists().copulas, std::vector<std::string>{"da"});
+  EXPECT_EQ(engine.classLists().nonstemInflections, (std::vector<std::string>{"kita", "kite"}));
 }
 
 TEST_F(VerbClassification, MissingMisplacedOrTruncatedSectionsFailTheLoad) {
@@ -99,15 +98,18 @@ TEST_F(VerbClassification, MissingMisplacedOrTruncatedSectionsFailTheLoad) {
       "",
   };
   for (const std::string& text : broken) EXPECT_FALSE(load(text)) << text;
-  EXPECT_FALSE(engine.loadVerbClasses(dir.pathOf("absent.dat")));
+  EXPECT_FALSE(engine.loadVerbClasses("no/such/folder/Rules_VClass.dat"));
+  EXPECT_TRUE(engine.classLists().copulas.empty());
+  EXPECT_TRUE(engine.loadVerbClasses(std::string(ZUNOKA_SOURCE_DIR) +
+                                     "/tests/transcripts/data/search/Rules_VClass.dat"));
 }
 
 TEST_F(VerbClassification, ListsReadBeforeAFailureAreKept) {
   EXPECT_FALSE(load("AUXILIARIES 1 kuru COPULA 1 da"));
-  EXPECT_EQ(engine.classLists.auxiliaries, std::vector<std::string>{"kuru"});
-  EXPECT_EQ(engine.classLists.copulas, std::vector<std::string>{"da"});
+  EXPECT_EQ(engine.classLists().auxiliaries, std::vector<std::string>{"kuru"});
+  EXPECT_EQ(engine.classLists().copulas, std::vector<std::string>{"da"});
   ASSERT_TRUE(load(kClassExample));
-  EXPECT_EQ(engine.classLists.auxiliaries, std::vector<std::string>{"kuru"});
+  EXPECT_EQ(engine.classLists().auxiliaries, std::vector<std::string>{"kuru"});
 }
 
 TEST(VerbEndingScreen, RejectsWordsThatCannotBeVerbs) {

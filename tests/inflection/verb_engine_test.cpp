@@ -45,8 +45,10 @@ std::vector<std::string> romajiOf(const std::vector<InflectionResult>& results) 
 class VerbEngine : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(engine.loadVerbRules(dir.write("v.dat", kVerbRules)));
-    engine.classLists.auxiliaries = {"kuru"};
+    loadVerbRules(engine, kVerbRules);
+    VerbClassLists lists;
+    lists.auxiliaries = {"kuru"};
+    ASSERT_TRUE(loadVerbClasses(engine, classFileText(lists)));
   }
 
   std::vector<std::string> conjugate(const InflectionResult& word, const std::string& caseName = "",
@@ -58,7 +60,6 @@ class VerbEngine : public ::testing::Test {
 
   KanaConverter kana;
   ConjugationEngine engine{kana};
-  ScratchDirectory dir;
 };
 
 }  // namespace
@@ -99,7 +100,7 @@ TEST_F(VerbEngine, LongerIrregularWordWinsItsSlot) {
 TEST_F(VerbEngine, IrregularRulesServeOnlyTheWordsOrEndingsTheyName) {
   const std::vector<std::string> auxiliaries = {"kuru"};
   const InflectionRule& irregular =
-      std::prev(engine.verbRules.rules.equal_range("Past").second)->second;
+      std::prev(engine.verbRules().rules.equal_range("Past").second)->second;
   ASSERT_EQ(irregular.word, "aisuru");
   InflectionRule named = irregular;
   named.word = "kuru";
@@ -197,51 +198,34 @@ TEST_F(VerbEngine, ResultTakesRuleAttributesUnlessTheWordHasItsOwn) {
 }
 
 TEST_F(VerbEngine, CaseNameListedTwiceIsVisitedTwice) {
-  ASSERT_TRUE(engine.loadVerbRules(dir.write("twice.dat",
-                                             "2\n"
-                                             "Twice, 1, 1\n"
-                                             "1, 1, 1, 2, 0, 0, , g\n"
-                                             "2, , 16, 7, , , , \n"
-                                             "Twice, 1, 1\n"
-                                             "2, 2, 1, 2, 0, 0, , g\n"
-                                             "2, , 16, 7, , , , \n"
-                                             "2, , 16, 6, , , , \n")));
+  loadVerbRules(engine,
+                "2\n"
+                "Twice, 1, 1\n"
+                "1, 1, 1, 2, 0, 0, , g\n"
+                "2, , 16, 7, , , , \n"
+                "Twice, 1, 1\n"
+                "2, 2, 1, 2, 0, 0, , g\n"
+                "2, , 16, 7, , , , \n"
+                "2, , 16, 6, , , , \n");
   EXPECT_EQ(conjugate(InflectionResult("kaku", Godan)),
             (std::vector<std::string>{"kaita", "kaita", "kaite", "kaita", "kaita", "kaite"}));
   EXPECT_EQ(conjugate(InflectionResult("kaku", Godan), "Twice"),
             (std::vector<std::string>{"kaita", "kaita", "kaite"}));
 }
 
-TEST_F(VerbEngine, CopiedOrHandFilledEnginesGiveTheSameForms) {
-  const ConjugationEngine copy = engine;  // its rule lists are not indexed
-  ConjugationEngine byHand(kana);
-  byHand.verbRules = engine.verbRules;
-  byHand.classLists = engine.classLists;
-  for (const InflectionResult& word :
-       {InflectionResult("taberu", Itidan), InflectionResult("kaku", Godan),
-        InflectionResult("ai suru", IrregularSuru), InflectionResult("kiru", ItidanOrGodan)}) {
-    const std::vector<std::string> expected = conjugate(word);
-    for (const ConjugationEngine* other : std::vector<const ConjugationEngine*>{&copy, &byHand}) {
-      std::vector<InflectionResult> results;
-      other->conjugateVerb(word, "", 0, 0, results);
-      EXPECT_EQ(romajiOf(results), expected) << word.romaji;
-    }
-  }
-}
-
 TEST_F(VerbEngine, NamedWordRuleReplacesOneSlotOfOneWordOnly) {
   // Honorific: the regular o-...-ni naru, which an exception silences for
   // taberu, and in a slot of its own the named-word rule giving mesiagaru.
   // The written tail is the kanji of mesiagaru.
-  ASSERT_TRUE(engine.loadVerbRules(dir.write("named.dat",
-                                             "1\n"
-                                             "Honorific, 7, 2\n"
-                                             "1, 2, 1, 2, 1, 0, , Does\n"
-                                             "3, , 16, 2, o, , ni naru, \n"
-                                             "0, taberu, 16384, 0, , , , \n"
-                                             "2, 1, 1, 2, 1, 0, , Does\n"
-                                             "32768, taberu, 2, 0, , mesiagaru, , "
-                                             "\xBE\xA4\xA4\xB7\xBE\xE5\xA4\xAC\xA4\xEB\n")));
+  loadVerbRules(engine,
+                "1\n"
+                "Honorific, 7, 2\n"
+                "1, 2, 1, 2, 1, 0, , Does\n"
+                "3, , 16, 2, o, , ni naru, \n"
+                "0, taberu, 16384, 0, , , , \n"
+                "2, 1, 1, 2, 1, 0, , Does\n"
+                "32768, taberu, 2, 0, , mesiagaru, , "
+                "\xBE\xA4\xA4\xB7\xBE\xE5\xA4\xAC\xA4\xEB\n");
   const struct {
     InflectionResult word;
     std::vector<std::string> forms;
@@ -318,8 +302,8 @@ TEST(EqualIgnoringSpaces, DisregardsOnlyTheSpaceCharacter) {
     bool equal;
   };
   const std::vector<Case> cases = {
-      {"ai simasu", "aisimasu", true}, {" a b ", "ab", true}, {"", "   ", true},
-      {"a\tb", "ab", false},           {"abc", "ab", false},  {"ab", "abc", false},
+      {"ai simasu", "aisimasu", true}, {" a  b ", "ab", true}, {"", "   ", true},
+      {"a\tb", "ab", false},           {"abc", "ab", false},   {"ab", "abc", false},
       {"tabeta", "tabeta", true},
   };
   for (const Case& c : cases) EXPECT_EQ(equalIgnoringSpaces(c.a, c.b), c.equal) << c.a << "|" << c.b;

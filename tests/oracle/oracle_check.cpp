@@ -188,7 +188,8 @@ Matches matchWords(const Dictionary& dictionary, const IpadicLexicon& lexicon, b
   const KanaConverter& kana = engine.kana();
   Matches matches;
   std::set<std::string> seen;
-  for (const auto& [romaji, entry] : dictionary) {
+  for (const DictionaryEntry& entry : dictionary) {
+    const std::string& romaji = entry.romaji;
     const std::string key = ipadicKey(entry.written, romaji);
     if (!seen.insert(key).second) continue;
     ++matches.dictionaryWords;
@@ -704,8 +705,8 @@ int main(int argc, char** argv) {
     return kFail;
   }
   std::ostringstream console;  // "EXTENDED ENTRY" notices are of no interest here
-  if (!engine.verbDictionary.loadVerbFile(data + "Words_Verbs.dat", kana, console) ||
-      !engine.adjectiveDictionary.loadAdjectiveFile(data + "Words_Adj.dat", kana, console)) {
+  if (!engine.loadVerbDictionary(data + "Words_Verbs.dat", console) ||
+      !engine.loadAdjectiveDictionary(data + "Words_Adj.dat", console)) {
     std::cout << "FAIL: the dictionaries in " << options.dataDir << " do not load\n";
     return kFail;
   }
@@ -724,8 +725,9 @@ int main(int argc, char** argv) {
   IpadicLexicon adjectiveLexicon;
   readIpadicFile(verbCsv, kana, verbLexicon);
   readIpadicFile(adjectiveCsv, kana, adjectiveLexicon);
-  const Matches verbs = matchWords(engine.verbDictionary, verbLexicon, true, engine);
-  const Matches adjectives = matchWords(engine.adjectiveDictionary, adjectiveLexicon, false, engine);
+  const Matches verbs = matchWords(engine.verbDictionary(), verbLexicon, true, engine);
+  const Matches adjectives =
+      matchWords(engine.adjectiveDictionary(), adjectiveLexicon, false, engine);
 
   const int status = options.mode == "forms" ? runFormsCheck(verbs, adjectives, engine, options)
                                              : runMecabCheck(verbs, adjectives, engine, options);

@@ -141,7 +141,7 @@ TEST(ConjCommand, CurrentWordChoosesTheFlowByItsClass) {
 
 TEST(ConjCommand, CurrentVerbIsConjugatedAgainWithoutLookup) {
   ShellConsole console;
-  addEntry(console.engine.verbDictionary, "taberareru", "W", "meaning", Godan);
+  loadVerbs(console, {{"taberareru", "W", "meaning", Godan}});
   console.state.currentWord = InflectionResult("taberareru", Itidan);
   console.state.currentWord.written = "Wr";
   conjCommand(conjLine({{"p", "pol"}}), console.context);

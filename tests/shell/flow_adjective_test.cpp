@@ -50,7 +50,7 @@ TEST(AdjectiveFlow, RefusesWordsThatCannotBeTrueAdjectives) {
 
 TEST(AdjectiveFlow, SingleEntryIsTakenWithoutAMenu) {
   ShellConsole console;
-  addEntry(console.engine.adjectiveDictionary, "takai", "W", "high", TrueAdjective);
+  loadAdjectives(console, {{"takai", "W", "high"}});
   ConjRequest request = adjectiveRequest("takai");
   request.word.attitude = Humble;
   runAdjectiveFlow(request, console.context);
@@ -60,7 +60,7 @@ TEST(AdjectiveFlow, SingleEntryIsTakenWithoutAMenu) {
   ASSERT_EQ(console.state.history.size(), 1u);
   const InflectionResult& word = console.state.history.back();
   EXPECT_EQ(word.written, "W");
-  EXPECT_EQ(word.reading, "W-kana");
+  EXPECT_EQ(word.reading, console.kana.toKana("takai"));
   EXPECT_EQ(word.meaning, "high");
   // Only the first extended form comes along; class and attitude stay.
   EXPECT_EQ(word.extended[0], "high [do]");
@@ -71,8 +71,7 @@ TEST(AdjectiveFlow, SingleEntryIsTakenWithoutAMenu) {
 
 TEST(AdjectiveFlow, IiIsConjugatedAsYoiFromTheMenuThatRefusesZero) {
   ShellConsole console("0\n3\nx\n2\n");
-  addEntry(console.engine.adjectiveDictionary, "yoi", "W1", "good", TrueAdjective);
-  addEntry(console.engine.adjectiveDictionary, "yoi", "W2", "fine", TrueAdjective);
+  loadAdjectives(console, {{"yoi", "W1", "good"}, {"yoi", "W2", "fine"}});
   ConjRequest request = adjectiveRequest("ii");
   runAdjectiveFlow(request, console.context);
   const std::string again = "Invalid menu option.\n\n>>";
@@ -87,8 +86,7 @@ TEST(AdjectiveFlow, IiIsConjugatedAsYoiFromTheMenuThatRefusesZero) {
 
 TEST(AdjectiveFlow, EndOfInputAtTheMenuCancelsTheCommand) {
   ShellConsole console("0\n");
-  addEntry(console.engine.adjectiveDictionary, "yoi", "W1", "good", TrueAdjective);
-  addEntry(console.engine.adjectiveDictionary, "yoi", "W2", "fine", TrueAdjective);
+  loadAdjectives(console, {{"yoi", "W1", "good"}, {"yoi", "W2", "fine"}});
   ConjRequest request = adjectiveRequest("yoi");
   runAdjectiveFlow(request, console.context);
   EXPECT_EQ(console.output.str(), kMenuHead + menuLine(1, "yoi", "good") +
@@ -114,7 +112,7 @@ TEST(AdjectiveFlow, UnknownAdjectiveIsConjugatedWithNotices) {
 
 TEST(AdjectiveFlow, CurrentWordKeepsItsDictionaryData) {
   ShellConsole console;
-  addEntry(console.engine.adjectiveDictionary, "yoi", "W1", "good", TrueAdjective);
+  loadAdjectives(console, {{"yoi", "W1", "good"}});
   ConjRequest request = adjectiveRequest("ii");
   request.usedCurrentWord = true;
   request.word.written = "Wii";
@@ -128,7 +126,7 @@ TEST(AdjectiveFlow, CurrentWordKeepsItsDictionaryData) {
 
 TEST(AdjectiveFlow, CancelledCaseMenuRecordsNothing) {
   ShellConsole console("0\n");
-  console.engine.adjectiveRules.caseOrder = {"Present", "Past"};
+  loadAdjectiveRules(console.engine, "2\nPresent, 1, 0\nPast, 2, 0\n");
   ConjRequest request = adjectiveRequest("takai");
   request.menuRequested = true;
   runAdjectiveFlow(request, console.context);

@@ -12,6 +12,13 @@ const std::string kNotFound =
     "Verb not found in verb dictionary file. Conjugating by assumed classification.\n";
 const std::string kMenuQuestion = "\nChoose one to conjugate, or 0 to automatically classify.\n>>";
 
+/// A classification file that makes kiru ambiguous.
+const std::string kKiruEither = [] {
+  VerbClassLists lists;
+  lists.itidanOrGodan = {"kiru"};
+  return classFileText(lists);
+}();
+
 ConjRequest verbRequest(const std::string& romaji, int force = NoForce) {
   ConjRequest request;
   request.word.romaji = romaji;
@@ -52,9 +59,9 @@ TEST(VerbFlow, RefusesMalformedAndNonVerbWordsWithoutRecording) {
 
 TEST(VerbFlow, MenuListsHomophonesWithAttitudeMarks) {
   ShellConsole console("1\n");
-  addEntry(console.engine.verbDictionary, "kaeru", "W1", "to return", Godan);
-  addEntry(console.engine.verbDictionary, "kaeru", "W2", "to change", Itidan, 1);
-  addEntry(console.engine.verbDictionary, "kaeru", "W3", "to hatch", 0, 2);
+  loadVerbs(console, {{"kaeru", "W1", "to return", Godan},
+                      {"kaeru", "W2", "to change", Itidan, 1},
+                      {"kaeru", "W3", "to hatch", 0, 2}});
   ConjRequest request = verbRequest("kaeru");
   runVerbFlow(request, console.context);
   const std::string expected = "These verbs are available:\n" +
@@ -85,8 +92,8 @@ TEST(VerbFlow, MenuAnswerDecidesEntryAndClass) {
   };
   for (const Case& c : cases) {
     ShellConsole console(c.typed);
-    addEntry(console.engine.verbDictionary, "kaeru", "W1", "to return", Godan);
-    addEntry(console.engine.verbDictionary, "kaeru", "W2", "to change", Itidan, 1);
+    loadVerbs(console,
+              {{"kaeru", "W1", "to return", Godan}, {"kaeru", "W2", "to change", Itidan, 1}});
     ConjRequest request = verbRequest("kaeru");
     runVerbFlow(request, console.context);
     const std::string expected = "These verbs are available:\n" +
@@ -107,17 +114,17 @@ TEST(VerbFlow, MenuAnswerDecidesEntryAndClass) {
 
 TEST(VerbFlow, ChosenEntryCarriesItsExtendedEnglishForms) {
   ShellConsole console("1\n");
-  addEntry(console.engine.verbDictionary, "kaku", "W", "to write", Godan);
+  loadVerbs(console, {{"kaku", "W", "to write", Godan}});
   ConjRequest request = verbRequest("kaku");
   runVerbFlow(request, console.context);
   ASSERT_EQ(console.state.history.size(), 1u);
   EXPECT_EQ(console.state.history.back().extended[0], "to write [do]");
-  EXPECT_EQ(console.state.history.back().reading, "W-kana");
+  EXPECT_EQ(console.state.history.back().reading, console.kana.toKana("kaku"));
 }
 
 TEST(VerbFlow, EndOfInputAtTheMenuCancelsTheCommand) {
   ShellConsole console("x\n");
-  addEntry(console.engine.verbDictionary, "kaku", "W", "to write", Godan);
+  loadVerbs(console, {{"kaku", "W", "to write", Godan}});
   ConjRequest request = verbRequest("kaku");
   runVerbFlow(request, console.context);
   EXPECT_EQ(console.output.str(), "These verbs are available:\n" +
@@ -142,7 +149,7 @@ TEST(VerbFlow, CompoundsAreLookedUpBySuruOrByAuxiliary) {
       // The first auxiliary of the list that ends the word wins.
       {"yomikakeru", "kakeru", "Looking up by auxiliary: kakeru\n", true},
       // An auxiliary must be shorter than the word it ends.
-      {"hazimeru", "nothing", "", false},
+      {"hazimeru", "taberu", "", false},
       // A word with a space is matched on its last word only, exactly.
       {"tabe tehazimeru", "hazimeru", "", false},
       // A suru compound never falls back to auxiliaries.
@@ -150,8 +157,10 @@ TEST(VerbFlow, CompoundsAreLookedUpBySuruOrByAuxiliary) {
   };
   for (const Case& c : cases) {
     ShellConsole console("1\n");
-    console.engine.classLists.auxiliaries = {"kakeru", "hazimeru", "keru", "suru"};
-    addEntry(console.engine.verbDictionary, c.dictionaryKey, "W", "meaning", Itidan);
+    VerbClassLists lists;
+    lists.auxiliaries = {"kakeru", "hazimeru", "keru", "suru"};
+    ASSERT_TRUE(loadVerbClasses(console.engine, classFileText(lists)));
+    loadVerbs(console, {{c.dictionaryKey, "W", "meaning", Itidan}});
     ConjRequest request = verbRequest(c.typed);
     runVerbFlow(request, console.context);
     const std::string expected =
@@ -193,9 +202,11 @@ TEST(VerbFlow, ForcingSwitchSkipsTheDictionaryAndSetsTheClass) {
   };
   for (const Case& c : cases) {
     ShellConsole console;
-    console.engine.classLists.copulas = {"da"};
-    console.engine.classLists.specialSuruConj = {"aisuru"};
-    addEntry(console.engine.verbDictionary, c.romaji, "W", "meaning", Irregular);
+    VerbClassLists lists;
+    lists.copulas = {"da"};
+    lists.specialSuruConj = {"aisuru"};
+    ASSERT_TRUE(loadVerbClasses(console.engine, classFileText(lists)));
+    loadVerbs(console, {{c.romaji, "W", "meaning", Irregular}});
     ConjRequest request = verbRequest(c.romaji, c.force);
     runVerbFlow(request, console.context);
     EXPECT_EQ(console.output.str().find("These verbs"), std::string::npos) << c.romaji;
@@ -211,7 +222,7 @@ TEST(VerbFlow, AmbiguousClassStopsWithAdviceToForce) {
   {
     // Nothing chosen from the dictionary: the rules cannot decide.
     ShellConsole console;
-    console.engine.classLists.itidanOrGodan = {"kiru"};
+    ASSERT_TRUE(loadVerbClasses(console.engine, kKiruEither));
     ConjRequest request = verbRequest("kiru");
     runVerbFlow(request, console.context);
     EXPECT_EQ(console.output.str(),
@@ -221,8 +232,8 @@ TEST(VerbFlow, AmbiguousClassStopsWithAdviceToForce) {
   {
     // The chosen entry gives no class and the rules cannot decide.
     ShellConsole console("1\n");
-    console.engine.classLists.itidanOrGodan = {"kiru"};
-    addEntry(console.engine.verbDictionary, "kiru", "W", "to cut");
+    ASSERT_TRUE(loadVerbClasses(console.engine, kKiruEither));
+    loadVerbs(console, {{"kiru", "W", "to cut"}});
     ConjRequest request = verbRequest("kiru");
     runVerbFlow(request, console.context);
     EXPECT_EQ(console.output.str(),
@@ -236,8 +247,8 @@ TEST(VerbFlow, AmbiguousClassStopsWithAdviceToForce) {
 
 TEST(VerbFlow, CurrentWordIsReclassifiedWithoutLookup) {
   ShellConsole console;
-  console.engine.classLists.itidanOrGodan = {"kiru"};
-  addEntry(console.engine.verbDictionary, "taberareru", "W", "meaning", Godan);
+  ASSERT_TRUE(loadVerbClasses(console.engine, kKiruEither));
+  loadVerbs(console, {{"taberareru", "W", "meaning", Godan}});
   ConjRequest request = verbRequest("taberareru");
   request.word.wordClass = Godan;
   request.word.written = "Wr";
@@ -263,7 +274,7 @@ TEST(VerbFlow, CurrentWordIsReclassifiedWithoutLookup) {
 TEST(VerbFlow, CancelledCaseMenuRecordsNothing) {
   for (const std::string list : {"0", "3|9", "x"}) {
     ShellConsole console;
-    console.engine.verbRules.caseOrder = {"Present", "Past", "Potential"};
+    loadVerbRules(console.engine, "3\nPresent, 1, 0\nPast, 2, 0\nPotential, 3, 0\n");
     ConjRequest request = verbRequest("taberu", ForceItidan);
     request.menuRequested = true;
     request.menuList = list;

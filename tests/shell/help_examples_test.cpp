@@ -18,7 +18,7 @@ std::string runOnBundledData(const std::string& typed) {
   declareCommands(table, shell.context);
   const std::filesystem::path previous = std::filesystem::current_path();
   std::filesystem::current_path(std::filesystem::path(ZUNOKA_SOURCE_DIR) / "data");
-  const bool loaded = loadDataFiles(shell.engine, shell.kana, shell.output);
+  const bool loaded = loadDataFiles(shell.engine, shell.output);
   std::filesystem::current_path(previous);
   EXPECT_TRUE(loaded);
   table.run();

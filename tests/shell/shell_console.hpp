@@ -2,8 +2,10 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "inflection/conjugation_engine.hpp"
+#include "inflection/rule_files.hpp"
 #include "romaji/kana_converter.hpp"
 #include "shell/shell_context.hpp"
 #include "shell/shell_state.hpp"
@@ -20,21 +22,41 @@ struct ShellConsole {
   ShellContext context{kana, engine, state, input, output};
 };
 
-#include "dictionary/dictionary.hpp"
+/// One dictionary line of a test: its reading is the kana of `romaji`, and
+/// its extended forms are those of `meaning` ("to write [do]" and so on).
+struct TestEntry {
+  std::string romaji;
+  std::string written;
+  std::string meaning;
+  std::int16_t wordClass = 0;  ///< verbs only
+  std::int32_t attitude = 0;   ///< verbs only
+};
 
-/// Files a dictionary entry under its romaji key, after any equal keys.
-inline void addEntry(Dictionary& dictionary, const std::string& romaji, const std::string& written,
-                     const std::string& meaning, std::int16_t wordClass = 0,
-                     std::int32_t attitude = 0) {
-  DictionaryEntry entry;
-  entry.written = written;
-  entry.reading = written + "-kana";
-  entry.romaji = romaji;
-  entry.wordClass = wordClass;
-  entry.attitude = attitude;
-  entry.meaning = meaning;
-  entry.extended = {meaning + " [do]", meaning + " [does]", "x3", "x4", "x5"};
-  dictionary.entries.emplace(romaji, entry);
+/// Loads the entries, in this order, as the verb dictionary file.
+inline void loadVerbs(ShellConsole& console, const std::vector<TestEntry>& entries) {
+  std::ostringstream file;
+  file << entries.size() << "\n";
+  for (const TestEntry& e : entries) {
+    file << e.written << '\t' << console.kana.toKana(e.romaji) << '\t' << e.wordClass << '\t'
+         << e.attitude << '\t' << e.meaning << '\t' << e.meaning << " [do]\t" << e.meaning
+         << " [does]\tx3\tx4\tx5\n";
+  }
+  std::istringstream in(file.str());
+  std::ostringstream loading;
+  console.engine.loadVerbDictionary(in, loading);
+}
+
+/// Loads the entries, in this order, as the adjective dictionary file.
+inline void loadAdjectives(ShellConsole& console, const std::vector<TestEntry>& entries) {
+  std::ostringstream file;
+  file << entries.size() << "\n";
+  for (const TestEntry& e : entries) {
+    file << e.written << '\t' << console.kana.toKana(e.romaji) << '\t' << e.meaning << '\t'
+         << e.meaning << " [do]\n";
+  }
+  std::istringstream in(file.str());
+  std::ostringstream loading;
+  console.engine.loadAdjectiveDictionary(in, loading);
 }
 
 /// True when `text` begins with `head`; on failure the test shows both.
