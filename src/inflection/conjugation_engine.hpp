@@ -87,8 +87,10 @@ class ConjugationEngine {
 
   /// The reverse search's production check of one dictionary word: whether
   /// a form conjugateVerb would give for all cases equals `form` (`bare`
-  /// without its spaces). `fitSlots` is scratch, all false on entry and exit.
+  /// without its spaces), `fitting` holding the groups of rules whose tails
+  /// end it. `fitSlots` is scratch, all false on entry and exit.
   bool producesForm(const InflectionResult& word, std::string_view bare, const std::string& form,
+                    const std::vector<const TailGroup*>& fitting,
                     std::vector<bool>& fitSlots) const;
 
   const KanaConverter& kana_;

@@ -44,6 +44,31 @@ struct StemShape {
   bool operator==(const StemShape&) const = default;
 };
 
+/// Where a verb rule's form puts the stem before its fixed tail: after the
+/// rule's prefix and before a table ending of `column` (a regular rule), or
+/// before the tail alone, the word less `wordLength` characters (a rule
+/// restricted to a word or ending, not a named-word rule).
+struct StemPlace {
+  std::string prefix;          ///< regular rules: romaji before the stem, without spaces
+  std::int32_t column = 0;     ///< regular rules: the ending column
+  std::size_t wordLength = 0;  ///< word rules: the length of the rule's word
+  bool wordRule = false;
+
+  auto operator<=>(const StemPlace&) const = default;
+};
+
+/// The verb rules that make forms (all but exception rules) whose fixed
+/// tail, spaces left out, is `tail`: the suffix and auxiliary of a regular
+/// rule, the replacement of a word rule. A form can come only from rules
+/// whose tail ends it.
+struct TailGroup {
+  std::string tail;
+  std::vector<std::uint32_t> visits;  ///< positions in `visits`, rising
+  std::vector<StemPlace> places;      ///< distinct; none for named-word rules
+
+  bool operator<(std::string_view other) const { return tail < other; }
+};
+
 /// What the engines and the reverse search read of a RuleSet, built once
 /// when the set is loaded (indexRules).
 /// Warning: points into that RuleSet, which must outlive the index unchanged.
@@ -58,6 +83,7 @@ struct RuleIndex {
   std::vector<std::vector<std::uint32_t>> visitsOfSlot;  ///< per slot, its positions in visits
   std::vector<StemShape> stemShapes;                     ///< verb rules only: distinct shapes
   std::vector<std::string> namedWords;  ///< words named by named-word rules, sorted, distinct
+  std::vector<TailGroup> tails;         ///< verb rules only: sorted by tail, distinct
 
   /// The visits of a request for `caseName` (empty: all cases), in order; a
   /// name no case has gives none.
