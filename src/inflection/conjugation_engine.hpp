@@ -59,11 +59,10 @@ class ConjugationEngine {
                      std::int32_t senseFilter, std::int16_t politenessFilter,
                      std::vector<InflectionResult>& results) const;
 
-  /// The romaji alone of the forms conjugateVerb would append, in the same
-  /// order: for callers that show no more than the romaji.
-  void conjugateVerbRomaji(const InflectionResult& word, const std::string& caseName,
-                           std::int32_t senseFilter, std::int16_t politenessFilter,
-                           std::vector<std::string>& forms) const;
+  /// The romaji of the last form conjugateVerb would append for all cases
+  /// without filters, in `romaji`; false, leaving it alone, when there is
+  /// none. For callers that show that form alone.
+  bool lastVerbFormRomaji(const InflectionResult& word, std::string& romaji) const;
 
   void conjugateAdjective(InflectionResult word, const std::string& caseName,
                           std::int32_t senseFilter, std::int16_t politenessFilter,

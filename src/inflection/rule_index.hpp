@@ -125,3 +125,25 @@ void chooseRules(const RuleIndex<Rule>& index, std::string_view caseName, std::i
     if (slots[visit->slot].produces(visit->candidate())) chosen.push_back(visit->rule);
   }
 }
+
+/// The last rule chooseRules would append for a request of all cases, or
+/// null when it would append none: walking back from the last visit, the
+/// first that `applies` accepts and its slot lets produce. Reads only the
+/// slots it reaches.
+template <typename Rule, typename Applies>
+const Rule* lastChosenRule(const RuleIndex<Rule>& index, std::int16_t wordClass, Applies applies) {
+  const auto wordBits = static_cast<std::uint16_t>(wordClass);
+  const auto serves = [&](const IndexedRule<Rule>& visit) {
+    return (visit.anyClass || (visit.appliesTo & wordBits) != 0) && applies(*visit.rule);
+  };
+  for (auto visit = index.visits.rbegin(); visit != index.visits.rend(); ++visit) {
+    if (!serves(*visit)) continue;
+    SlotOutcome outcome;
+    for (const std::uint32_t position : index.visitsOfSlot[visit->slot]) {
+      const IndexedRule<Rule>& other = index.visits[position];
+      if (serves(other)) outcome.record(other.candidate());
+    }
+    if (outcome.produces(visit->candidate())) return visit->rule;
+  }
+  return nullptr;
+}
