@@ -169,8 +169,7 @@ LineOutcome readVerbLine(FieldReader& reader, DictionaryEntry& entry, std::ostre
 }
 
 /// Reads one adjective entry line into `entry`.
-LineOutcome readAdjectiveLine(FieldReader& reader, DictionaryEntry& entry,
-                              std::ostream& console) {
+LineOutcome readAdjectiveLine(FieldReader& reader, DictionaryEntry& entry, std::ostream& console) {
   if (!reader.readUntil('\t', entry.written)) return LineOutcome::Broken;
   if (!reader.readUntil('\t', entry.reading)) return LineOutcome::Broken;
   entry.wordClass = TrueAdjective;
@@ -240,7 +239,7 @@ bool Dictionary::loadVerbFile(const std::string& fileName, const KanaConverter& 
 
 void Dictionary::loadVerbFile(std::istream& in, const KanaConverter& kana, std::ostream& console) {
   loadEntries(in, kana, console, readVerbLine, entries_);
-  buildKeyIndex();
+  keyIndexBuilt_ = false;
 }
 
 bool Dictionary::loadAdjectiveFile(const std::string& fileName, const KanaConverter& kana,
@@ -251,10 +250,12 @@ bool Dictionary::loadAdjectiveFile(const std::string& fileName, const KanaConver
 void Dictionary::loadAdjectiveFile(std::istream& in, const KanaConverter& kana,
                                    std::ostream& console) {
   loadEntries(in, kana, console, readAdjectiveLine, entries_);
-  buildKeyIndex();
+  keyIndexBuilt_ = false;
 }
 
-void Dictionary::buildKeyIndex() {
+const DictionaryKeyIndex& Dictionary::keyIndex() const {
+  if (keyIndexBuilt_) return keyIndex_;
+  keyIndexBuilt_ = true;
   keyIndex_.records.clear();
   keyIndex_.keys.clear();
   keyIndex_.records.reserve(entries_.size());
@@ -265,6 +266,7 @@ void Dictionary::buildKeyIndex() {
     record.wordClass = entry.wordClass;
     keyIndex_.keys += key;
   }
+  return keyIndex_;
 }
 
 bool Dictionary::lookup(const std::string& romaji, std::vector<DictionaryEntry>& found) const {

@@ -17,9 +17,9 @@ class KanaConverter;
 
 /// One dictionary line, keyed by the romaji of its reading.
 struct DictionaryEntry {
-  std::string written;  ///< EUC-JP, usually kanji
-  std::string reading;  ///< EUC-JP kana
-  std::string romaji;   ///< computed from the reading; never read from the file
+  std::string written;         ///< EUC-JP, usually kanji
+  std::string reading;         ///< EUC-JP kana
+  std::string romaji;          ///< computed from the reading; never read from the file
   std::int16_t wordClass = 0;  ///< 0: not given, classify by the rules
   std::int32_t attitude = 0;
   std::string meaning;
@@ -96,8 +96,7 @@ class Dictionary {
 
   /// Reads a verb dictionary file. False, leaving the dictionary as it was,
   /// only when the file cannot be opened. "EXTENDED ENTRY" goes to `console`.
-  bool loadVerbFile(const std::string& fileName, const KanaConverter& kana,
-                    std::ostream& console);
+  bool loadVerbFile(const std::string& fileName, const KanaConverter& kana, std::ostream& console);
   /// The same, reading the file's bytes from `in`.
   void loadVerbFile(std::istream& in, const KanaConverter& kana, std::ostream& console);
 
@@ -116,15 +115,15 @@ class Dictionary {
   const_iterator end() const { return const_iterator(entries_.end()); }
   std::size_t size() const { return entries_.size(); }
 
-  /// The keys and classes of the entries, in the same order.
-  const DictionaryKeyIndex& keyIndex() const { return keyIndex_; }
+  /// The keys and classes of the entries, in the same order; built on first
+  /// use, since only the reverse search reads it.
+  const DictionaryKeyIndex& keyIndex() const;
 
  private:
   using StreamLoad = void (Dictionary::*)(std::istream&, const KanaConverter&, std::ostream&);
   bool loadFile(const std::string& fileName, StreamLoad load, const KanaConverter& kana,
                 std::ostream& console);
-  void buildKeyIndex();
-
   Entries entries_;
-  DictionaryKeyIndex keyIndex_;
+  mutable DictionaryKeyIndex keyIndex_;  ///< see keyIndex
+  mutable bool keyIndexBuilt_ = false;   ///< cleared by the loaders
 };

@@ -297,6 +297,11 @@ std::vector<const Record*> possibleRecords(const DictionaryKeyIndex& index, cons
 
 }  // namespace
 
+const VerbSearchIndex& ConjugationEngine::verbSearch() const {
+  if (!verbSearch_) verbSearch_ = indexVerbSearch(verbIndex_);
+  return *verbSearch_;
+}
+
 bool ConjugationEngine::producesForm(const InflectionResult& word, std::string_view bare,
                                      const std::string& form,
                                      const std::vector<const TailGroup*>& fitting,
@@ -352,13 +357,14 @@ void ConjugationEngine::reverseSearchVerbs(std::string form,
   NamedWordCursor named(verbIndex_.namedWords);
   InflectionResult word;  // only what choosing rules and spelling romaji read
   std::vector<bool> fitSlots(verbIndex_.slotCount, false);
-  const std::vector<const TailGroup*> fitting = groupsEnding(verbIndex_.tails, typed.bare);
+  const VerbSearchIndex& search = verbSearch();
+  const std::vector<const TailGroup*> fitting = groupsEnding(search.tails, typed.bare);
   for (const Record* possible : possibleRecords(index, typed, fitting, verbIndex_)) {
     const Record& record = *possible;
     const std::string_view key = index.keyOf(record);
     const std::int16_t wordClass =
         record.wordClass != 0 ? record.wordClass : classifyVerb(record.entry->romaji);
-    if (!named.names(key) && !passesSpellingTests(key, wordClass, typed, verbIndex_.stemShapes)) {
+    if (!named.names(key) && !passesSpellingTests(key, wordClass, typed, search.stemShapes)) {
       continue;
     }
     word.romaji.assign(key);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,9 +56,8 @@ class ConjugationEngine {
 
   /// Appends the forms of `word` for one case (empty: all cases) that pass
   /// the filters (0: any). Never empties `results`.
-  void conjugateVerb(InflectionResult word, const std::string& caseName,
-                     std::int32_t senseFilter, std::int16_t politenessFilter,
-                     std::vector<InflectionResult>& results) const;
+  void conjugateVerb(InflectionResult word, const std::string& caseName, std::int32_t senseFilter,
+                     std::int16_t politenessFilter, std::vector<InflectionResult>& results) const;
 
   /// The romaji of the last form conjugateVerb would append for all cases
   /// without filters, in `romaji`; false, leaving it alone, when there is
@@ -70,8 +70,7 @@ class ConjugationEngine {
 
   /// Appends the dictionary words that produce `form` (spaces disregarded).
   void reverseSearchVerbs(std::string form, std::vector<InflectionResult>& candidates) const;
-  void reverseSearchAdjectives(std::string form,
-                               std::vector<InflectionResult>& candidates) const;
+  void reverseSearchAdjectives(std::string form, std::vector<InflectionResult>& candidates) const;
 
  private:
   /// The rules whose forms conjugateVerb builds, in order: those that serve
@@ -92,6 +91,10 @@ class ConjugationEngine {
                     const std::vector<const TailGroup*>& fitting,
                     std::vector<bool>& fitSlots) const;
 
+  /// The reverse search's index of the verb rules, built on its first use:
+  /// no other command needs it.
+  const VerbSearchIndex& verbSearch() const;
+
   const KanaConverter& kana_;
   Dictionary verbDictionary_;
   Dictionary adjectiveDictionary_;
@@ -100,6 +103,7 @@ class ConjugationEngine {
   VerbClassLists classLists_;
   RuleIndex<InflectionRule> verbIndex_;
   RuleIndex<AdjectiveRule> adjectiveIndex_;
+  mutable std::optional<VerbSearchIndex> verbSearch_;  ///< see verbSearch; emptied by loadVerbRules
 };
 
 /// The four copula forms answering to "Indicative" (or to all cases).

@@ -118,11 +118,10 @@ RuleIndex<Rule> buildIndex(const RuleSet<Rule>& set) {
 
 }  // namespace
 
-RuleIndex<InflectionRule> indexRules(const RuleSet<InflectionRule>& set) {
-  RuleIndex<InflectionRule> index = buildIndex(set);
-  index.stemShapes = stemShapesOf(index.visits);
-  index.tails = tailGroupsOf(index.visits);
-  return index;
+RuleIndex<InflectionRule> indexRules(const RuleSet<InflectionRule>& set) { return buildIndex(set); }
+
+VerbSearchIndex indexVerbSearch(const RuleIndex<InflectionRule>& index) {
+  return {stemShapesOf(index.visits), tailGroupsOf(index.visits)};
 }
 
 RuleIndex<AdjectiveRule> indexRules(const RuleSet<AdjectiveRule>& set) { return buildIndex(set); }

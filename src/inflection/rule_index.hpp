@@ -81,9 +81,7 @@ struct RuleIndex {
   std::map<std::string, std::pair<std::size_t, std::size_t>, std::less<>> visitsOfCase;
   std::uint32_t slotCount = 0;                           ///< distinct (caseId, subCaseId) pairs
   std::vector<std::vector<std::uint32_t>> visitsOfSlot;  ///< per slot, its positions in visits
-  std::vector<StemShape> stemShapes;                     ///< verb rules only: distinct shapes
   std::vector<std::string> namedWords;  ///< words named by named-word rules, sorted, distinct
-  std::vector<TailGroup> tails;         ///< verb rules only: sorted by tail, distinct
 
   /// The visits of a request for `caseName` (empty: all cases), in order; a
   /// name no case has gives none.
@@ -99,6 +97,15 @@ struct RuleIndex {
 /// Builds the index of `set`.
 RuleIndex<InflectionRule> indexRules(const RuleSet<InflectionRule>& set);
 RuleIndex<AdjectiveRule> indexRules(const RuleSet<AdjectiveRule>& set);
+
+/// What only the reverse search reads of the verb rules, built from their
+/// index (indexVerbSearch). Warning: points into that index's rule set.
+struct VerbSearchIndex {
+  std::vector<StemShape> stemShapes;  ///< distinct
+  std::vector<TailGroup> tails;       ///< sorted by tail, distinct
+};
+
+VerbSearchIndex indexVerbSearch(const RuleIndex<InflectionRule>& index);
 
 /// The rules whose forms a request for `caseName` (empty: all cases) builds
 /// for a word of `wordClass`, appended in order: those `applies` accepts,
