@@ -1,5 +1,6 @@
 #include "dictionary/dictionary.hpp"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <fstream>
@@ -14,7 +15,7 @@
 
 namespace {
 
-using Entries = std::multimap<std::string, DictionaryEntry>;  // as the Dictionary holds them
+using Entries = std::vector<DictionaryEntry>;  // as the Dictionary holds them: in file order
 
 /// Beyond this size a file is read without reserving its size first.
 constexpr std::streamoff kLargestReservation = std::streamoff{1} << 30;
@@ -193,33 +194,37 @@ void parseDictionary(const std::string& text, const KanaConverter& kana, std::os
   std::int64_t count = 0;
   if (!reader.readInteger(INT32_MIN, INT32_MAX, count)) return;
   if (!reader.skipLine(kHeaderRemainderLimit)) return;
-  auto last = entries.end();
+  // One allocation: no more entries than the count or the lines left.
+  const auto lines = static_cast<std::int64_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+  if (count > 0) entries.reserve(static_cast<std::size_t>(std::min(count, lines)));
   for (std::int64_t line = 0; line < count && !reader.atEnd(); ++line) {
-    DictionaryEntry entry;  // fresh each line: nothing carries over
+    DictionaryEntry& entry = entries.emplace_back();  // fresh each line: nothing carries over
     const LineOutcome outcome = readLine(reader, entry, console);
-    if (outcome == LineOutcome::Broken) break;
-    entry.romaji = kana.toRomaji(entry.reading);
-    std::string key = entry.romaji;
-    // Neighbouring lines often hold neighbouring keys: when the new key goes
-    // right after the last one filed (after every equal key, for file order)
-    // it is filed there without a search from the root.
-    const auto next = last == entries.end() ? last : std::next(last);
-    if (last != entries.end() && !(key < last->first) &&
-        (next == entries.end() || key < next->first)) {
-      last = entries.emplace_hint(next, std::move(key), std::move(entry));
-    } else {
-      last = entries.emplace(std::move(key), std::move(entry));  // after equal keys
+    if (outcome == LineOutcome::Broken) {
+      entries.pop_back();
+      break;
     }
+    entry.romaji = kana.toRomaji(entry.reading);
     if (outcome == LineOutcome::LastComplete) break;
   }
 }
 
-/// Empties `entries` and files those of the text in `in`.
+/// Empties `entries` and reads those of the text in `in`, in file order.
 void loadEntries(std::istream& in, const KanaConverter& kana, std::ostream& console,
                  LineReader readLine, Entries& entries) {
   entries.clear();
   parseDictionary(dropCarriageReturns(readRest(in)), kana, console, readLine, entries);
   console.flush();
+}
+
+/// The positions of `entries` in key order, equal keys in file order.
+std::vector<std::uint32_t> keyOrder(const Entries& entries) {
+  std::vector<std::uint32_t> order(entries.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<std::uint32_t>(i);
+  std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+    return entries[a].romaji < entries[b].romaji;
+  });
+  return order;
 }
 
 }  // namespace
@@ -239,6 +244,7 @@ bool Dictionary::loadVerbFile(const std::string& fileName, const KanaConverter& 
 
 void Dictionary::loadVerbFile(std::istream& in, const KanaConverter& kana, std::ostream& console) {
   loadEntries(in, kana, console, readVerbLine, entries_);
+  order_ = keyOrder(entries_);
   keyIndexBuilt_ = false;
 }
 
@@ -250,6 +256,7 @@ bool Dictionary::loadAdjectiveFile(const std::string& fileName, const KanaConver
 void Dictionary::loadAdjectiveFile(std::istream& in, const KanaConverter& kana,
                                    std::ostream& console) {
   loadEntries(in, kana, console, readAdjectiveLine, entries_);
+  order_ = keyOrder(entries_);
   keyIndexBuilt_ = false;
 }
 
@@ -259,20 +266,21 @@ const DictionaryKeyIndex& Dictionary::keyIndex() const {
   keyIndex_.records.clear();
   keyIndex_.keys.clear();
   keyIndex_.records.reserve(entries_.size());
-  for (const auto& [key, entry] : entries_) {
+  for (const DictionaryEntry& entry : *this) {
     DictionaryKeyIndex::Record& record = keyIndex_.records.emplace_back();
     record.entry = &entry;
     record.keyOffset = keyIndex_.keys.size();
     record.wordClass = entry.wordClass;
-    keyIndex_.keys += key;
+    keyIndex_.keys += entry.romaji;
   }
   return keyIndex_;
 }
 
 bool Dictionary::lookup(const std::string& romaji, std::vector<DictionaryEntry>& found) const {
   found.clear();
-  const auto [first, last] = entries_.equal_range(romaji);
-  for (auto it = first; it != last; ++it) found.push_back(it->second);
+  const auto [first, last] =
+      std::equal_range(order_.begin(), order_.end(), romaji, KeyLess{entries_});
+  for (auto it = first; it != last; ++it) found.push_back(entries_[*it]);
   return !found.empty();
 }
 

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <iosfwd>
 #include <iterator>
-#include <map>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -56,7 +55,8 @@ InflectionResult wordFromEntry(const DictionaryEntry& entry, std::int16_t wordCl
 /// Warning: the key index points into the entries, so a Dictionary moves
 /// but is never copied.
 class Dictionary {
-  using Entries = std::multimap<std::string, DictionaryEntry>;
+  using Entries = std::vector<DictionaryEntry>;  ///< in file order
+  using Order = std::vector<std::uint32_t>;      ///< positions in Entries, in key order
 
  public:
   /// Walks the entries in key order.
@@ -69,8 +69,8 @@ class Dictionary {
     using reference = const DictionaryEntry&;
 
     const_iterator() = default;
-    reference operator*() const { return at_->second; }
-    pointer operator->() const { return &at_->second; }
+    reference operator*() const { return (*entries_)[*at_]; }
+    pointer operator->() const { return &(*entries_)[*at_]; }
     const_iterator& operator++() {
       ++at_;
       return *this;
@@ -80,12 +80,14 @@ class Dictionary {
       ++at_;
       return before;
     }
-    bool operator==(const const_iterator&) const = default;
+    bool operator==(const const_iterator& other) const { return at_ == other.at_; }
 
    private:
     friend class Dictionary;
-    explicit const_iterator(Entries::const_iterator at) : at_(at) {}
-    Entries::const_iterator at_;
+    const_iterator(const Entries& entries, Order::const_iterator at)
+        : entries_(&entries), at_(at) {}
+    const Entries* entries_ = nullptr;
+    Order::const_iterator at_;
   };
 
   Dictionary() = default;
@@ -111,8 +113,8 @@ class Dictionary {
 
   /// The entries in key order (file order among equal keys); an entry's
   /// romaji is its key.
-  const_iterator begin() const { return const_iterator(entries_.begin()); }
-  const_iterator end() const { return const_iterator(entries_.end()); }
+  const_iterator begin() const { return const_iterator(entries_, order_.begin()); }
+  const_iterator end() const { return const_iterator(entries_, order_.end()); }
   std::size_t size() const { return entries_.size(); }
 
   /// The keys and classes of the entries, in the same order; built on first
@@ -123,7 +125,19 @@ class Dictionary {
   using StreamLoad = void (Dictionary::*)(std::istream&, const KanaConverter&, std::ostream&);
   bool loadFile(const std::string& fileName, StreamLoad load, const KanaConverter& kana,
                 std::ostream& console);
+  /// Orders positions by the key of their entries, or a position and a key.
+  struct KeyLess {
+    const Entries& entries;
+    bool operator()(std::uint32_t a, const std::string& key) const {
+      return entries[a].romaji < key;
+    }
+    bool operator()(const std::string& key, std::uint32_t a) const {
+      return key < entries[a].romaji;
+    }
+  };
+
   Entries entries_;
+  Order order_;
   mutable DictionaryKeyIndex keyIndex_;  ///< see keyIndex
   mutable bool keyIndexBuilt_ = false;   ///< cleared by the loaders
 };
