@@ -6,6 +6,7 @@
 #include <fstream>
 #include <istream>
 #include <iterator>
+#include <memory>
 #include <ostream>
 #include <utility>
 
@@ -58,36 +59,36 @@ std::string dropCarriageReturns(std::string text) {
 /// unformatted stream extraction would, without ever reading past the end.
 class FieldReader {
  public:
-  explicit FieldReader(const std::string& text) : text_(text) {}
+  explicit FieldReader(std::string_view text) : text_(text) {}
 
   bool atEnd() const { return pos_ >= text_.size(); }
 
   /// The bytes up to the next `stop` (consumed, not kept). False when the
   /// text ends first; `field` then holds what was read.
-  bool readUntil(char stop, std::string& field) {
+  bool readUntil(char stop, std::string_view& field) {
     const std::size_t found = text_.find(stop, pos_);
     if (found == std::string::npos) {
-      field.assign(text_, pos_, std::string::npos);
+      field = text_.substr(pos_);
       pos_ = text_.size();
       return false;
     }
-    field.assign(text_, pos_, found - pos_);
+    field = text_.substr(pos_, found - pos_);
     pos_ = found + 1;
     return true;
   }
 
   /// The bytes up to a TAB or a LF, whichever comes first (consumed, not
   /// kept). Returns the terminator, or '\0' when the text ends first.
-  char readUntilTabOrLineFeed(std::string& field) {
+  char readUntilTabOrLineFeed(std::string_view& field) {
     // A plain scan: find_first_of would search its set once per byte.
     std::size_t found = pos_;
     while (found < text_.size() && text_[found] != '\t' && text_[found] != '\n') ++found;
     if (found == text_.size()) {
-      field.assign(text_, pos_, std::string::npos);
+      field = text_.substr(pos_);
       pos_ = text_.size();
       return '\0';
     }
-    field.assign(text_, pos_, found - pos_);
+    field = text_.substr(pos_, found - pos_);
     pos_ = found + 1;
     return text_[found];
   }
@@ -134,7 +135,7 @@ class FieldReader {
   }
 
  private:
-  const std::string& text_;
+  std::string_view text_;
   std::size_t pos_ = 0;
 };
 
@@ -187,9 +188,9 @@ using LineReader = LineOutcome (*)(FieldReader&, DictionaryEntry&, std::ostream&
 
 /// Reads the count line and then at most that many entry lines. A file that
 /// ends early or a line that cannot be read stops loading; the entries read
-/// before it are kept.
-void parseDictionary(const std::string& text, const KanaConverter& kana, std::ostream& console,
-                     LineReader readLine, Entries& entries) {
+/// before it are kept. Their romaji go one after another into `romaji`.
+void parseDictionary(std::string_view text, const KanaConverter& kana, std::ostream& console,
+                     LineReader readLine, Entries& entries, std::string& romaji) {
   FieldReader reader(text);
   std::int64_t count = 0;
   if (!reader.readInteger(INT32_MIN, INT32_MAX, count)) return;
@@ -197,6 +198,8 @@ void parseDictionary(const std::string& text, const KanaConverter& kana, std::os
   // One allocation: no more entries than the count or the lines left.
   const auto lines = static_cast<std::int64_t>(std::count(text.begin(), text.end(), '\n')) + 1;
   if (count > 0) entries.reserve(static_cast<std::size_t>(std::min(count, lines)));
+  std::vector<std::size_t> romajiEnds;  // the views are taken once `romaji` has stopped growing
+  romajiEnds.reserve(entries.capacity());
   for (std::int64_t line = 0; line < count && !reader.atEnd(); ++line) {
     DictionaryEntry& entry = entries.emplace_back();  // fresh each line: nothing carries over
     const LineOutcome outcome = readLine(reader, entry, console);
@@ -204,16 +207,28 @@ void parseDictionary(const std::string& text, const KanaConverter& kana, std::os
       entries.pop_back();
       break;
     }
-    entry.romaji = kana.toRomaji(entry.reading);
+    romaji += kana.toRomaji(entry.reading);
+    romajiEnds.push_back(romaji.size());
     if (outcome == LineOutcome::LastComplete) break;
+  }
+  std::size_t begin = 0;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    entries[i].romaji = std::string_view(romaji).substr(begin, romajiEnds[i] - begin);
+    begin = romajiEnds[i];
   }
 }
 
-/// Empties `entries` and reads those of the text in `in`, in file order.
+/// Empties `entries` and reads those of the text in `in`, in file order;
+/// `text` and `romaji` then hold what their views point into.
 void loadEntries(std::istream& in, const KanaConverter& kana, std::ostream& console,
-                 LineReader readLine, Entries& entries) {
+                 LineReader readLine, Entries& entries, std::unique_ptr<const std::string>& text,
+                 std::unique_ptr<const std::string>& romaji) {
   entries.clear();
-  parseDictionary(dropCarriageReturns(readRest(in)), kana, console, readLine, entries);
+  auto fileText = std::make_unique<std::string>(dropCarriageReturns(readRest(in)));
+  auto allRomaji = std::make_unique<std::string>();
+  parseDictionary(*fileText, kana, console, readLine, entries, *allRomaji);
+  text = std::move(fileText);
+  romaji = std::move(allRomaji);
   console.flush();
 }
 
@@ -243,7 +258,7 @@ bool Dictionary::loadVerbFile(const std::string& fileName, const KanaConverter& 
 }
 
 void Dictionary::loadVerbFile(std::istream& in, const KanaConverter& kana, std::ostream& console) {
-  loadEntries(in, kana, console, readVerbLine, entries_);
+  loadEntries(in, kana, console, readVerbLine, entries_, text_, romaji_);
   order_ = keyOrder(entries_);
   keyIndexBuilt_ = false;
 }
@@ -255,7 +270,7 @@ bool Dictionary::loadAdjectiveFile(const std::string& fileName, const KanaConver
 
 void Dictionary::loadAdjectiveFile(std::istream& in, const KanaConverter& kana,
                                    std::ostream& console) {
-  loadEntries(in, kana, console, readAdjectiveLine, entries_);
+  loadEntries(in, kana, console, readAdjectiveLine, entries_, text_, romaji_);
   order_ = keyOrder(entries_);
   keyIndexBuilt_ = false;
 }
@@ -276,7 +291,7 @@ const DictionaryKeyIndex& Dictionary::keyIndex() const {
   return keyIndex_;
 }
 
-bool Dictionary::lookup(const std::string& romaji, std::vector<DictionaryEntry>& found) const {
+bool Dictionary::lookup(std::string_view romaji, std::vector<DictionaryEntry>& found) const {
   found.clear();
   const auto [first, last] =
       std::equal_range(order_.begin(), order_.end(), romaji, KeyLess{entries_});
@@ -291,6 +306,6 @@ InflectionResult wordFromEntry(const DictionaryEntry& entry, std::int16_t wordCl
   word.written = entry.written;
   word.reading = entry.reading;
   word.attitude = entry.attitude;
-  word.extended = entry.extended;
+  std::copy(entry.extended.begin(), entry.extended.end(), word.extended.begin());
   return word;
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <iosfwd>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -14,15 +15,19 @@
 
 class KanaConverter;
 
-/// One dictionary line, keyed by the romaji of its reading.
+/// One dictionary line, keyed by the romaji of its reading. Its texts are
+/// views of the dictionary's own copy of the file and of the romaji it
+/// computed, so that loading allocates nothing per entry.
+/// Warning: they are valid while the Dictionary that gave them lives and is
+/// not loaded again.
 struct DictionaryEntry {
-  std::string written;         ///< EUC-JP, usually kanji
-  std::string reading;         ///< EUC-JP kana
-  std::string romaji;          ///< computed from the reading; never read from the file
+  std::string_view written;    ///< EUC-JP, usually kanji
+  std::string_view reading;    ///< EUC-JP kana
+  std::string_view romaji;     ///< computed from the reading; never read from the file
   std::int16_t wordClass = 0;  ///< 0: not given, classify by the rules
   std::int32_t attitude = 0;
-  std::string meaning;
-  std::array<std::string, 5> extended;
+  std::string_view meaning;
+  std::array<std::string_view, 5> extended;
 };
 
 /// The keys and given classes of a dictionary's entries in key order,
@@ -109,7 +114,7 @@ class Dictionary {
 
   /// Empties `found`, then copies every entry keyed exactly `romaji` into it,
   /// in file order. True when at least one was found.
-  bool lookup(const std::string& romaji, std::vector<DictionaryEntry>& found) const;
+  bool lookup(std::string_view romaji, std::vector<DictionaryEntry>& found) const;
 
   /// The entries in key order (file order among equal keys); an entry's
   /// romaji is its key.
@@ -128,14 +133,14 @@ class Dictionary {
   /// Orders positions by the key of their entries, or a position and a key.
   struct KeyLess {
     const Entries& entries;
-    bool operator()(std::uint32_t a, const std::string& key) const {
-      return entries[a].romaji < key;
-    }
-    bool operator()(const std::string& key, std::uint32_t a) const {
-      return key < entries[a].romaji;
-    }
+    bool operator()(std::uint32_t a, std::string_view key) const { return entries[a].romaji < key; }
+    bool operator()(std::string_view key, std::uint32_t a) const { return key < entries[a].romaji; }
   };
 
+  // Owned through pointers, so that the entries' views stay valid when the
+  // dictionary moves.
+  std::unique_ptr<const std::string> text_;    ///< the file's bytes, CR LF as LF
+  std::unique_ptr<const std::string> romaji_;  ///< every entry's romaji, one after another
   Entries entries_;
   Order order_;
   mutable DictionaryKeyIndex keyIndex_;  ///< see keyIndex

@@ -383,10 +383,10 @@ void ConjugationEngine::reverseSearchAdjectives(std::string form,
   std::vector<const AdjectiveRule*> chosen;
   NamedWordCursor named(adjectiveIndex_.namedWords);
   for (const DictionaryEntry& entry : adjectiveDictionary_) {
-    const std::string& key = entry.romaji;
+    const std::string_view key = entry.romaji;
     if (!named.names(key)) {
       if (key.empty() || key[0] != form[0]) continue;
-      if (form.find(std::string_view(key).substr(0, key.size() - 1)) == std::string::npos) continue;
+      if (form.find(key.substr(0, key.size() - 1)) == std::string::npos) continue;
     }
     word.romaji = key;
     chosen.clear();

@@ -52,7 +52,7 @@ class ConjugationEngine {
 
   /// The class of a romaji verb from its spelling and the class lists:
   /// 1, 2, 4, 8, 9, 10, 12, 32, or -1 (ItidanOrGodan).
-  std::int16_t classifyVerb(const std::string& verb) const;
+  std::int16_t classifyVerb(std::string_view verb) const;
 
   /// Appends the forms of `word` for one case (empty: all cases) that pass
   /// the filters (0: any). Never empties `results`.

@@ -47,7 +47,7 @@ TEST(LastVerbFormRomaji, SpellsTheLastFormOfConjugateVerb) {
   std::size_t entry = 0;
   for (const DictionaryEntry& dictionaryEntry : data.engine.verbDictionary()) {
     // A spread of every class, and the words that rules name.
-    const std::string& key = dictionaryEntry.romaji;
+    const std::string key(dictionaryEntry.romaji);
     if (entry++ % 29 != 0 && !named.contains(key)) continue;
     InflectionResult word;
     word.romaji = key;
