@@ -233,12 +233,30 @@ void loadEntries(std::istream& in, const KanaConverter& kana, std::ostream& cons
 }
 
 /// The positions of `entries` in key order, equal keys in file order.
+/// Sorted by the first eight bytes of each key as one number first, so that
+/// most comparisons read neither entry; romaji hold no zero byte, so a
+/// shorter key's padding sorts it first, as a string comparison would.
 std::vector<std::uint32_t> keyOrder(const Entries& entries) {
-  std::vector<std::uint32_t> order(entries.size());
-  for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<std::uint32_t>(i);
-  std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-    return entries[a].romaji < entries[b].romaji;
+  struct Keyed {
+    std::uint64_t head;
+    std::uint32_t position;
+  };
+  std::vector<Keyed> keyed(entries.size());
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const std::string_view key = entries[i].romaji;
+    std::uint64_t head = 0;
+    for (std::size_t b = 0; b < 8; ++b) {
+      head = head << 8 | (b < key.size() ? static_cast<unsigned char>(key[b]) : 0u);
+    }
+    keyed[i] = {head, static_cast<std::uint32_t>(i)};
+  }
+  std::sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
+    if (a.head != b.head) return a.head < b.head;
+    const int order = entries[a.position].romaji.compare(entries[b.position].romaji);
+    return order != 0 ? order < 0 : a.position < b.position;
   });
+  std::vector<std::uint32_t> order(entries.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = keyed[i].position;
   return order;
 }
 

@@ -16,9 +16,7 @@ std::string_view pieceAt(std::string_view word, std::size_t pos, std::size_t cou
 }
 
 /// The character at `pos`, or a space past the end, so lookahead is safe.
-char charAt(std::string_view word, std::size_t pos) {
-  return pos < word.size() ? word[pos] : ' ';
-}
+char charAt(std::string_view word, std::size_t pos) { return pos < word.size() ? word[pos] : ' '; }
 
 /// Replaces every doubling marker by the character after it, working from
 /// the end so that a run of markers all take the final consonant. A marker
@@ -86,6 +84,13 @@ KanaConverter::KanaConverter() {
       if (unit.size() == 4) endsAPair_[packKana(unit.substr(2))] = true;
     }
   }
+  for (std::size_t i = 0; i < kanaRows_.size(); ++i) {
+    const char unit[] = {static_cast<char>(0xA4 + i / 256), static_cast<char>(i % 256)};
+    const std::string_view kana(unit, 2);
+    std::uint16_t row = hiraganaIndex_.find(kana);
+    if (row == UnitIndex::kNoRow) row = katakanaIndex_.find(kana);
+    kanaRows_[i] = row;
+  }
 }
 
 bool KanaConverter::isSyllable(std::string_view romaji) const {
@@ -93,6 +98,14 @@ bool KanaConverter::isSyllable(std::string_view romaji) const {
 }
 
 std::string_view KanaConverter::kanaUnitRomaji(std::string_view kana) const {
+  if (kana.size() == 2) {
+    const std::size_t packed = packKana(kana);
+    if (packed >= 0xA400 && packed < 0xA600) {
+      if (const std::uint16_t row = kanaRows_[packed - 0xA400]; row != UnitIndex::kNoRow) {
+        return SyllableTable[row].romaji;
+      }
+    }
+  }
   if (std::uint16_t row = hiraganaIndex_.find(kana); row != UnitIndex::kNoRow) {
     return SyllableTable[row].romaji;
   }
@@ -158,10 +171,12 @@ std::string KanaConverter::toKana(std::string_view romaji) const {
     } else if (isDoublingConsonant(c) && charAt(romaji, i + 1) == c) {
       kana += kHiraganaSmallTsu;
       ++i;
-    } else if (std::uint16_t row3 = romajiIndex_.find(pieceAt(romaji, i, 3)); row3 != UnitIndex::kNoRow) {
+    } else if (std::uint16_t row3 = romajiIndex_.find(pieceAt(romaji, i, 3));
+               row3 != UnitIndex::kNoRow) {
       kana += SyllableTable[row3].hiragana;
       i += 3;
-    } else if (std::uint16_t row2 = romajiIndex_.find(pieceAt(romaji, i, 2)); row2 != UnitIndex::kNoRow) {
+    } else if (std::uint16_t row2 = romajiIndex_.find(pieceAt(romaji, i, 2));
+               row2 != UnitIndex::kNoRow) {
       kana += SyllableTable[row2].hiragana;
       i += 2;
     } else {

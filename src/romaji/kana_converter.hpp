@@ -55,6 +55,11 @@ class KanaConverter {
   /// second kana is one of these.
   std::bitset<0x10000> endsAPair_;
 
+  /// The row of each two-byte hiragana or katakana unit (lead byte 0xA4 or
+  /// 0xA5, then the second byte), as the two indexes below give it, or
+  /// kNoRow: most readings are made of these alone.
+  std::array<std::uint16_t, 512> kanaRows_{};
+
   UnitIndex romajiIndex_;    ///< the syllables, and through their rows their hiragana
   UnitIndex hiraganaIndex_;  ///< hiragana to romaji, tried first
   UnitIndex katakanaIndex_;  ///< katakana to romaji
