@@ -18,16 +18,17 @@ std::string_view pieceAt(std::string_view word, std::size_t pos, std::size_t cou
 /// The character at `pos`, or a space past the end, so lookahead is safe.
 char charAt(std::string_view word, std::size_t pos) { return pos < word.size() ? word[pos] : ' '; }
 
-/// Replaces every doubling marker by the character after it, working from
-/// the end so that a run of markers all take the final consonant. A marker
-/// with nothing after it doubles nothing and is dropped.
-void resolveDoublingMarkers(std::string& romaji) {
-  if (!romaji.empty() && romaji.back() == kDoublingMarker) {
+/// Replaces every doubling marker of `romaji` from `start` on by the
+/// character after it, working from the end so that a run of markers all
+/// take the final consonant. A marker with nothing after it doubles nothing
+/// and is dropped.
+void resolveDoublingMarkers(std::string& romaji, std::size_t start) {
+  if (romaji.size() > start && romaji.back() == kDoublingMarker) {
     std::size_t end = romaji.size();
-    while (end > 0 && romaji[end - 1] == kDoublingMarker) --end;
+    while (end > start && romaji[end - 1] == kDoublingMarker) --end;
     romaji.resize(end);
   }
-  for (std::size_t i = romaji.size(); i-- > 1;) {
+  for (std::size_t i = romaji.size(); i-- > start + 1;) {
     if (romaji[i - 1] == kDoublingMarker) romaji[i - 1] = romaji[i];
   }
 }
@@ -199,20 +200,29 @@ std::string KanaConverter::toRomaji(std::string_view kana) const {
   // Most kana take two letters: a short reading's romaji stays in the
   // string itself, with no allocation.
   romaji.reserve(kana.size());
+  appendRomaji(kana, romaji);
+  return romaji;
+}
+
+void KanaConverter::appendRomaji(std::string_view kana, std::string& out) const {
+  const std::size_t start = out.size();
+  const auto append = [&out](std::string_view letters) {
+    // Letter by letter: a syllable is one to three of them.
+    for (const char letter : letters) out.push_back(letter);
+  };
   std::size_t i = 0;
   // An odd last byte is no kana and is dropped.
   while (i + 1 < kana.size()) {
     if (kana.size() - i >= 4 && endsAPair_[packKana(kana.substr(i + 2, 2))]) {
       const std::string_view pair = kanaUnitRomaji(kana.substr(i, 4));
       if (!pair.empty()) {
-        romaji += pair;
+        append(pair);
         i += 4;
         continue;
       }
     }
-    romaji += kanaUnitRomaji(kana.substr(i, 2));
+    append(kanaUnitRomaji(kana.substr(i, 2)));
     i += 2;
   }
-  resolveDoublingMarkers(romaji);
-  return romaji;
+  resolveDoublingMarkers(out, start);
 }

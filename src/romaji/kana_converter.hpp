@@ -31,6 +31,8 @@ class KanaConverter {
   /// The romaji of an EUC-JP kana reading; units not in the table are dropped.
   /// A small tsu doubles the character after it and is dropped at the end.
   std::string toRomaji(std::string_view kana) const;
+  /// toRomaji's romaji appended to `out`, with no string of its own.
+  void appendRomaji(std::string_view kana, std::string& out) const;
 
  private:
   /// Open-addressed index from a unit of one to four bytes to its row of the
