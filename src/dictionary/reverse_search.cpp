@@ -317,8 +317,12 @@ bool ConjugationEngine::producesForm(const InflectionResult& word, std::string_v
       const IndexedRule<InflectionRule>& visit = verbIndex_.visits[position];
       const std::uint32_t slot = visit.slot;
       if (visit.anyClass) {
-        // An exception makes no form; a named-word rule serves its word alone.
-        if (visit.exception || visit.rule->word != word.romaji) continue;
+        // An exception makes no form; a named-word rule serves its word alone,
+        // and only a word that passes its restrictions.
+        if (visit.exception || visit.rule->word != word.romaji ||
+            !passesRestrictions(*visit.rule, word)) {
+          continue;
+        }
       } else if ((visit.appliesTo & wordBits) == 0) {
         continue;
       }
@@ -369,6 +373,7 @@ void ConjugationEngine::reverseSearchVerbs(std::string form,
     }
     word.romaji.assign(key);
     word.wordClass = wordClass;
+    word.written.assign(record.entry->written);  // what restricted rules test
     if (producesForm(word, typed.bare, form, fitting, fitSlots)) {
       candidates.push_back(candidateFromVerbEntry(*record.entry, wordClass));
     }

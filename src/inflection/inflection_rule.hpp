@@ -30,7 +30,7 @@ struct InflectionRule {
   std::uint8_t colloquial = 0;
   std::int16_t resultClass = 0;  ///< WordOverride for an exception rule
   std::string gloss;
-  std::uint16_t appliesTo = 0;  ///< mask of the word classes served; NamedWord: `word` alone
+  std::uint16_t appliesTo = 0;  ///< mask of the word classes served; NamedWord: a restricted rule
   std::string word;             ///< empty, or the word (ending) the rule is restricted to
   std::vector<std::int16_t> addedCases;
   RuleFormation formation;
@@ -51,10 +51,10 @@ struct AdjectiveRule {
   std::string word;    ///< the adjective a named-word rule serves; empty for any other rule
 };
 
-/// The word a named-word verb rule serves (appliesTo exactly NamedWord, not
-/// an exception), or empty for any other rule.
+/// The word a named-word verb rule serves (a restricted rule, see
+/// ruleApplies, that is not an exception), or empty for any other rule.
 inline std::string_view namedWord(const InflectionRule& rule) {
-  if (rule.appliesTo != NamedWord || rule.resultClass == WordOverride) return {};
+  if ((rule.appliesTo & NamedWord) == 0 || rule.resultClass == WordOverride) return {};
   return rule.word;
 }
 

@@ -23,9 +23,11 @@ enum WordClass : std::int16_t {
   WordOverride = 16384,  ///< only a rule's resultClass: marks an exception rule
 };
 
-/// A bit no word class carries. As a verb rule's whole appliesTo (with a
-/// word), the rule serves that one word whatever its class; set in an
-/// adjective rule's resultClass (with a word), likewise for that adjective.
+/// A bit no word class carries. Set in a verb rule's appliesTo, the rule is
+/// restricted (see ruleApplies): with a word and not an exception it serves
+/// that one word whatever its class, and the low bits and the prefix field
+/// restrict it further; set in an adjective rule's resultClass (with a
+/// word), the rule serves that one adjective.
 inline constexpr std::uint16_t NamedWord = 0x8000;
 
 enum Sense : std::int32_t { AnySense = 0, Affirmative = 1, Negative = 2 };

@@ -13,29 +13,36 @@
 #include "inflection/field_reader.hpp"
 
 // Contracted forms of every regular verb (an exception silences them for
-// iku); an honorific whose regular form gives way, for taberu and miru, to
-// named-word rules in a slot of their own. kiru is ambiguous in the search
-// data; the last named word is in no dictionary.
+// iku, and restricted exceptions for the godan verbs in -su and for the
+// aisuru kind); an honorific whose regular form gives way, for taberu, miru
+// and 書く alone of the kaku, to named-word rules in a slot of their own.
+// kiru is ambiguous in the search data, and its restricted rule serves 着る
+// (itidan) alone; the last named word is in no dictionary.
 inline constexpr const char* kExtensionVerbRules =
     "2 cases using the extensions\n"
     "Extension Contracted, 900, 1\n"
-    "1, 5, 1, 2, 0, 1, , Test contracted\n"
+    "1, 7, 1, 2, 0, 1, , Test contracted\n"
     "3, , 16, 8, , yau, ,\n"
     "3, , 16, 9, , oku, ,\n"
     "3, , 16, 10, , a, ,\n"
     "3, , 16, 11, , kka, ,\n"
     "0, iku, 16384, 0, , , ,\n"
+    "32770, *su, 16384, 0, , , ,\n"
+    "32780, , 16384, 0, , , ,\n"
     "Extension Honorific, 901, 2\n"
-    "1, 3, 1, 2, 1, 0, , Test honorific\n"
+    "1, 4, 1, 2, 1, 0, , Test honorific\n"
     "3, , 16, 2, o, , ni naru,\n"
     "0, taberu, 16384, 0, , , ,\n"
     "0, miru, 16384, 0, , , ,\n"
-    "2, 6, 1, 2, 1, 0, , Test honorific\n"
+    "32768, kaku, 16384, 0, \xBD\xF1\xA4\xAF, , ,\n"
+    "2, 8, 1, 2, 1, 0, , Test honorific\n"
     "32768, taberu, 2, 0, , mesiagaru, ,\n"
     "32768, nomu, 2, 0, , mesiagaru, ,\n"
     "32768, miru, 16, 0, , goran ni naru, ,\n"
     "32768, tou, 16, 0, , toute, ,\n"
     "32768, kiru, 16, 0, , kirareru, ,\n"
+    "32769, kiru, 16, 0, \xC3\xE5\xA4\xEB, omesi ni naru, ,\n"
+    "32770, kaku, 16, 0, \xBD\xF1\xA4\xAF, okaki suru, ,\n"
     "32768, nosuchword, 16, 0, , mesiagaru, ,\n";
 
 // The appearance -sou, and in its own slot yosasou and nasasou (34816: the
@@ -78,6 +85,6 @@ inline bool loadDataDirectory(ConjugationEngine& engine, const std::string& dir,
   engine.loadAdjectiveRules(adjectives);
   const auto& verbRules = engine.verbRules().rules;
   return loaded &&
-         verbRules.count("Extension Contracted") + verbRules.count("Extension Honorific") == 14 &&
+         verbRules.count("Extension Contracted") + verbRules.count("Extension Honorific") == 19 &&
          engine.adjectiveRules().rules.count("Extension Appearance") == 5;
 }

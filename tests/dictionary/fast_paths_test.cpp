@@ -53,6 +53,7 @@ TEST(LastVerbFormRomaji, SpellsTheLastFormOfConjugateVerb) {
     word.romaji = key;
     word.wordClass =
         dictionaryEntry.wordClass != 0 ? dictionaryEntry.wordClass : data.engine.classifyVerb(key);
+    word.written = std::string(dictionaryEntry.written);  // which restricted rules test
     std::vector<InflectionResult> full;
     data.engine.conjugateVerb(word, std::string(), 0, 0, full);
     // Results conjugated once more: their applied cases bar some rules.

@@ -43,13 +43,13 @@ bool plainProducesForm(const std::vector<InflectionResult>& results, const std::
   });
 }
 
-/// The words that named-word rules serve: verb rules whose appliesTo is
-/// exactly 32768, adjective rules with bit 15 in their resultClass, each
-/// with a word and not an exception.
+/// The words that named-word rules serve: verb rules with bit 15 in their
+/// appliesTo (restricted or not), adjective rules with bit 15 in their
+/// resultClass, each with a word and not an exception.
 std::set<std::string> plainNamedWords(const ConjugationEngine& engine) {
   std::set<std::string> words;
   for (const auto& [name, rule] : engine.verbRules().rules) {
-    if (rule.appliesTo == 32768 && !rule.word.empty() && rule.resultClass != 16384) {
+    if ((rule.appliesTo & 32768) != 0 && !rule.word.empty() && rule.resultClass != 16384) {
       words.insert(rule.word);
     }
   }

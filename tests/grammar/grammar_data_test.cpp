@@ -127,9 +127,9 @@ const std::vector<Sample> kSamples = {
     {"kou", IrregularGodan, {"koute", "kouta"}, {"kotte"}},
     {"deku", IrregularGodan, {"detta", "dette", "dettara", "dettari", "dekanai", "dekimasu"}, {"deita", "deite"}},
     {"teku", IrregularGodan, {"tetta", "tette", "tettara"}, {"teita", "teite"}},
-    {"hassuru", IrregularSuru,
-     {"hassinai", "hassita", "hasseru", "hassinasaru", "hassinasaimasita", "hassiitasu", "hassareru"}, {}},
-    {"aisuru", IrregularSuru, {"aisinasaru", "aisiitasimasu"}, {"ainasaru", "aiitasu"}},
+    {"hassuru", IrregularSuru, {"hassinai", "hassita", "hasseru", "hassareru"},
+     {"hassinasaru", "hassiitasu", "hasnasaru"}},
+    {"aisuru", IrregularSuru, {"aisinasai"}, {"aisinasaru", "aisiitasimasu", "ainasaru", "aiitasu"}},
     {"irassyaru", IrregularGodan, {"irassyaimasu"}, {"oirassyarininaru", "oirassyarisuru"}},
     {"ossyaru", IrregularGodan, {"ossyaimasu"}, {"oossyarininaru", "oossyarisuru"}},
     {"itasu", Godan, {"itasimasu"}, {"oitasininaru", "oitasisuru"}},
@@ -206,12 +206,24 @@ TEST(GrammarData, SuruTypedAloneIsTheSuruVerb) {
   EXPECT_EQ(engine().classifyVerb("kosuru"), Godan);
 }
 
-TEST(GrammarData, CompoundsKeepTheirWrittenStem) {
-  const std::string written = "\xCA\xD9\xB6\xAF\xA4\xB9\xA4\xEB";  // 勉強する
-  std::vector<InflectionResult> results = conjugate(verb("benkyousuru", SuruAux, written), "Past Indicative");
-  ASSERT_FALSE(results.empty());
-  EXPECT_EQ(results.front().romaji, "benkyousita");
-  EXPECT_EQ(results.front().written, "\xCA\xD9\xB6\xAF\xA4\xB7\xA4\xBF");  // 勉強した
+TEST(GrammarData, CompoundsAndIrregularWordsKeepTheirWrittenStem) {
+  const struct {
+    InflectionResult word;
+    std::string past, written;
+  } cases[] = {
+      {verb("benkyousuru", SuruAux, "\xCA\xD9\xB6\xAF\xA4\xB9\xA4\xEB"), "benkyousita",
+       "\xCA\xD9\xB6\xAF\xA4\xB7\xA4\xBF"},  // 勉強する: 勉強した
+      {verb("iku", IrregularGodan, "\xB9\xD4\xA4\xAF"), "itta", "\xB9\xD4\xA4\xC3\xA4\xBF"},  // 行った
+      {verb("iku", IrregularGodan, "\xC0\xC2\xA4\xAF"), "itta", "\xC0\xC2\xA4\xC3\xA4\xBF"},  // 逝った
+      {verb("deteiku", IrregularGodan, "\xBD\xD0\xA4\xC6\xB9\xD4\xA4\xAF"), "deteitta",
+       "\xBD\xD0\xA4\xC6\xB9\xD4\xA4\xC3\xA4\xBF"},  // 出て行った
+  };
+  for (const auto& c : cases) {
+    std::vector<InflectionResult> results = conjugate(c.word, "Past Indicative");
+    ASSERT_FALSE(results.empty()) << c.past;
+    EXPECT_EQ(results.front().romaji, c.past);
+    EXPECT_EQ(results.front().written, c.written) << c.past;
+  }
 }
 
 TEST(GrammarData, CaseNamesTheHelpUsesExist) {

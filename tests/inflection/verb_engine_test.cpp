@@ -251,6 +251,49 @@ TEST_F(VerbEngine, NamedWordRuleReplacesOneSlotOfOneWordOnly) {
   EXPECT_EQ(conjugate(InflectionResult("taberu", Itidan), "", Negative), std::vector<std::string>{});
 }
 
+TEST_F(VerbEngine, RestrictedRulesServeOnlyTheWordsPassingEveryRestriction) {
+  // Slot 1: regular godan and itidan rules; restricted exceptions for 着る
+  // (itidan and so written), for the godan verbs in -su and, with no word,
+  // for the aisuru kind. Slot 2: a named-word rule for 着る alone.
+  const std::string kiru = "\xC3\xE5\xA4\xEB";  // 着る
+  loadVerbRules(engine,
+                "1\n"
+                "Honorific, 7, 2\n"
+                "1, 6, 1, 2, 1, 0, , Does\n"
+                "2, , 16, 2, o, , ni naru, \n"
+                "1, , 16, 0, o, , ni naru, \n"
+                "8, suru, 16, 0, , sinasaru, , \n"
+                "32769, kiru, 16384, 0, " + kiru + ", , , \n"
+                "32770, *su, 16384, 0, , , , \n"
+                "32780, , 16384, 0, , , , \n"
+                "2, 1, 1, 2, 1, 0, , Does\n"
+                "32769, kiru, 16, 0, " + kiru + ", omesi ni naru, , \n");
+  const auto word = [](const char* romaji, std::int16_t wordClass, std::string written = {}) {
+    InflectionResult w(romaji, wordClass);
+    w.written = std::move(written);
+    return w;
+  };
+  const struct {
+    InflectionResult word;
+    std::vector<std::string> forms;
+  } cases[] = {
+      {word("kiru", Itidan, kiru), {"omesi ni naru"}},
+      {word("kiru", Itidan), {"omesi ni naru"}},  // typed: no written form to test
+      {word("kiru", Godan, "\xC0\xDA\xA4\xEB"), {"okiri ni naru"}},  // 切る
+      {word("kiru", Godan), {"okiri ni naru"}},   // the class decides
+      {word("kiru", Itidan, "\xC3\xE5\xA4\xEB\xA4\xEB"), {"oki ni naru"}},
+      {word("hanasu", Godan), {}},
+      {word("hanasu", IrregularGodan), {}},
+      {word("sasu", Itidan), {"osa ni naru"}},
+      {word("aisuru", IrregularSuru), {}},
+      {word("zessuru", IrregularSuru), {}},
+      {word("kaku", Godan), {"okaki ni naru"}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(conjugate(c.word), c.forms) << c.word.romaji << ' ' << c.word.wordClass;
+  }
+}
+
 TEST_F(VerbEngine, AppendsWithoutEmptyingTheResults) {
   std::vector<InflectionResult> results{InflectionResult("kept")};
   engine.conjugateVerb(InflectionResult("kiku", Godan), "Past", 0, 0, results);

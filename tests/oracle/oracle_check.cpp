@@ -663,6 +663,7 @@ int runTablesCheck(const ConjugationEngine& engine) {
     InflectionResult word;
     word.romaji = row.word;
     word.wordClass = row.wordClass;
+    word.written = row.written;
     std::vector<InflectionResult> results;
     if (row.wordClass == TrueAdjective) engine.conjugateAdjective(word, "", 0, 0, results);
     else engine.conjugateVerb(word, "", 0, 0, results);

@@ -26,8 +26,11 @@ const std::vector<TeacherRow>& teacherTable() {
       {"oyogu", Godan, {"oyoizyau", "oyoizimatta", "oyoidoku", "oyoidoru", "oyoizya", "oyogya", "oyogokka"},
        {"oyoidyau", "oyoidearu"}},
       {"yomu", Godan, {"yonzyau", "yonzyatta", "yondoku", "yondoru", "yonzya", "yomya", "yomokka"}, {}},
-      {"kau", Godan, {"kattyau", "kattoku", "kattoru", "kaya", "kaokka", "kawanee"}, {}},
+      // The contracted -ba of vowel + u verbs is in use for iu alone (そういや).
+      {"kau", Godan, {"kattyau", "kattoku", "kattoru", "kaokka", "kawanee"}, {"kaya"}},
+      {"omou", Godan, {"omoeba"}, {"omoya"}},
       {"matu", Godan, {"mattyau", "mattoku", "matya", "matokka", "omatisuru", "omatisimasu"}, {}},
+      {"hanasu", Godan, {"hanasaserareru", "hanasasu"}, {"hanasasareru", "hanasasaremasita"}},
       {"sinu", Godan, {"sinzyau", "sinzyatta", "sinareru", "onakunarininaru"},
        {"osinininaru", "sindearu", "sindeoku"}},
       {"asobu", Godan, {"asonzyau", "asondoku", "asobya", "asobiniiku"}, {"asondearu"}},
@@ -39,8 +42,9 @@ const std::vector<TeacherRow>& teacherTable() {
        {"osuru", "osininaru"}},
       {"benkyou suru", SuruAux, {"benkyousityau", "benkyounasaru", "benkyouitasimasu", "benkyoudekiru"}, {}},
       {"tassuru", IrregularSuru, {"tassinai", "tassureba", "tassiyou", "tassezu", "tasseru"},
-       {"tassanai", "tassou", "tasseba"}},
-      {"aisuru", IrregularSuru, {"aisanai", "aisinai", "aisou", "aiseba", "aisareru", "aiseru"}, {}},
+       {"tassanai", "tassou", "tasseba", "tassinasaru", "tassiitasu"}},
+      {"aisuru", IrregularSuru, {"aisanai", "aisinai", "aisou", "aiseba", "aisareru", "aiseru"},
+       {"aisinasaru", "aisiitasu", "ainasaru"}},
       // kuru and iku, with their keigo.
       {"kuru", Irregular,
        {"kityau", "kitoku", "kurya", "koyokka", "komai", "kurumai", "irassyaru", "irassyaimasita", "mairu",
@@ -48,6 +52,7 @@ const std::vector<TeacherRow>& teacherTable() {
        {"kitekuru", "okininaru", "okisuru"}},
       {"iku", IrregularGodan, {"ittyau", "ittoku", "ittoru", "ikya", "ikokka", "irassyaru", "mairu", "ukagau"},
        {"iite", "oikininaru", "itteiku"}},
+      {"iku", IrregularGodan, {"itta", "itte"}, {"irassyaru", "mairu", "ukagau"}, "\xC0\xC2\xA4\xAF"},  // 逝く
       // Verbs that lack forms.
       {"aru", IrregularGodan, {"nai", "nakatta", "arimasen", "arya", "nakerya", "arazu", "arisou", "nasasou"},
        {"aranai", "arareru", "araseru", "areru", "atteiru", "attearu", "oarisuru", "are", "arou", "aritai"}},
@@ -75,13 +80,20 @@ const std::vector<TeacherRow>& teacherTable() {
       {"miru", Itidan, {"goranninaru", "goranninarimasita", "haikensuru", "haikensimasita"},
        {"omininaru", "omisuru"}},
       {"iru", Itidan, {"irassyaru", "oru", "orimasu", "iyou", "irareru"}, {"iteiru", "itearu", "oininaru"}},
-      {"iu", Godan, {"ossyaru", "mousu", "mousimasu", "mousiageru"}, {"oiininaru", "oiisuru"}},
+      {"iru", Godan, {"iranai", "itta"}, {"irassyaru", "oru", "itteiru"}},                  // 要る
+      {"iru", Itidan, {"iteiru", "iteoku"}, {"irassyaru", "oru"}, "\xBC\xCD\xA4\xEB"},  // 射る
+      {"iu", Godan, {"ossyaru", "mousu", "mousimasu", "mousiageru", "iya"}, {"oiininaru", "oiisuru"}},
+      {"iu", Godan, {"itta"}, {"ossyaru", "mousu", "iya"}, "\xB7\xEB\xA4\xA6"},  // 結う
       {"neru", Itidan, {"oyasumininaru"}, {"oneninaru"}},
+      {"neru", Godan, {"onerininaru"}, {"oyasumininaru"}},                            // 練る
       {"kiru", Itidan, {"omesininaru"}, {"okininaru"}},
+      {"kiru", Godan, {"okirininaru"}, {"omesininaru"}, "\xC0\xDA\xA4\xEB"},  // 切る
       {"siru", Godan, {"gozonzida", "gozonzidesu", "zonzimasu"}, {"osirisuru", "osirininaru"}},
       {"morau", Godan, {"itadaku", "itadakimasita"}, {"omoraininaru"}},
       {"ageru", Itidan, {"sasiageru", "sasiagemasu"}, {"oageninaru"}},
-      {"au", Godan, {"omenikakaru", "oaisuru", "oaininaru"}, {}},
+      {"au", Godan, {"omenikakaru", "oaisuru", "oaininaru"}, {"aya"}},
+      {"au", Godan, {"atta"}, {"omenikakaru", "oaisuru"}, "\xB9\xE7\xA4\xA6"},  // 合う
+      {"kaku", Godan, {"kaita"}, {"okakisuru"}, "\xB7\xE7\xA4\xAF"},            // 欠く
       {"kiku", Godan, {"ukagau", "ukagaimasu", "okikisuru", "okikininaru"}, {}},
       {"miseru", Itidan, {"omenikakeru", "omisesuru"}, {}},
       // Adjectives: -garu only for feelings; yoi and nai take -sasou.
@@ -98,7 +110,7 @@ const std::vector<TeacherRow>& teacherTable() {
 
 bool neverProduced(std::string_view word, std::string_view form) {
   for (const TeacherRow& row : teacherTable()) {
-    if (row.word != word) continue;
+    if (row.word != word || !row.written.empty()) continue;
     if (std::find(row.never.begin(), row.never.end(), form) != row.never.end()) return true;
   }
   return false;

@@ -13,10 +13,12 @@ struct TeacherRow {
   std::int16_t wordClass;  ///< TrueAdjective for an adjective
   std::vector<std::string> must;
   std::vector<std::string> never;
+  std::string written = {};  ///< EUC-JP, for one of homophones; empty: typed, as romaji alone
 };
 
 const std::vector<TeacherRow>& teacherTable();
 
-/// Whether the table says `word` (romaji) has no form spelled `form`: the
-/// IPADIC check expects no such form either.
+/// Whether the table says `word` (romaji, whatever its written form) has no
+/// form spelled `form`: the IPADIC check expects no such form either. Rows
+/// for one written form of a word say nothing of its homophones.
 bool neverProduced(std::string_view word, std::string_view form);

@@ -15,7 +15,7 @@ std::vector<std::string> nonstemForms(const VerbRules& rules, const std::string&
   for (const Case& c : rules.cases)
     for (const Group& gr : c.groups)
       for (const RuleLine& r : gr.rules)
-        if (r.word == verb && r.resultClass != WordOverride && r.mask != kNamedWord) {
+        if (r.word == verb && r.resultClass != WordOverride && (r.mask & kNamedWord) == 0) {
           std::string f;
           for (char ch : r.suffix)
             if (ch != ' ') f += ch;

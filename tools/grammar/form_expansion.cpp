@@ -4,6 +4,7 @@
 #include <cctype>
 #include <tuple>
 
+#include "grammar_reader.hpp"
 #include "grammar_text.hpp"
 #include "romaji/kana_converter.hpp"
 
@@ -65,7 +66,8 @@ class Expander {
   RuleLine wordRule(int mask, const std::string& word, const std::string& spec,
                     const std::string& tail = "") const;
   void addClassRules(const ClassSpellings& c, FormRules& rules) const;
-  void addKindRules(const ClassSpellings& c, bool ofParadigm, FormRules& rules) const;
+  void addKindRules(const ClassSpellings& c, const Specs& specs, bool ofParadigm,
+                    FormRules& rules) const;
   void expandForm(const FormLine& form, std::vector<std::vector<RuleLine>>& slots,
                   std::vector<RuleLine>& alternatives, std::vector<RuleLine>& named) const;
 
@@ -100,10 +102,41 @@ std::string Expander::writtenOf(const std::string& romaji) const {
   return out;
 }
 
-RuleLine exceptionFor(const std::string& word) {
+/// A word as the lists of a form name it: its romaji, then after each "/"
+/// a class it must have (a class name or number) or its written form
+/// (kiru/着る/Itidan). An exception may name "*" and an ending (*su/Godan),
+/// or no word at all (/IrregularSuru).
+struct RestrictedWord {
+  std::string word;
+  std::string written;  ///< EUC-JP; empty: any
+  int wordClass = 0;    ///< the bits the word must all have; 0: any
+  bool restricted = false;
+};
+
+RestrictedWord restrictedWord(const std::string& item) {
+  const std::vector<std::string> parts = splitOn(item, "/");
+  RestrictedWord w;
+  w.word = parts[0];
+  w.restricted = parts.size() > 1 || w.word.empty() || w.word[0] == '*';
+  for (std::size_t i = 1; i < parts.size(); ++i) {
+    const std::string& part = parts[i];
+    if (part.empty()) fail("empty restriction in " + item);
+    const bool isClass = std::isupper(static_cast<unsigned char>(part[0])) ||
+                         std::isdigit(static_cast<unsigned char>(part[0]));
+    if (isClass ? w.wordClass != 0 : !w.written.empty()) fail("restriction given twice in " + item);
+    if (isClass) w.wordClass = parseClass(part);
+    else w.written = eucFromUtf8(part);
+  }
+  if ((w.wordClass & ~0x7FFF) != 0) fail("not a word class in " + item);
+  return w;
+}
+
+RuleLine exceptionFor(const std::string& item) {
+  const RestrictedWord w = restrictedWord(item);
   RuleLine r;
-  r.mask = kAnyVerbClass;
-  r.word = word;
+  r.mask = w.restricted ? kNamedWord | w.wordClass : kAnyVerbClass;
+  r.word = w.word;
+  r.prefix = w.written;
   r.resultClass = WordOverride;
   return r;
 }
@@ -148,9 +181,12 @@ RuleLine Expander::wordRule(int mask, const std::string& word, const std::string
 }
 
 RuleLine namedRule(const NamedReplacement& n) {
+  const RestrictedWord w = restrictedWord(n.word);
+  if (w.word.empty() || w.word[0] == '*') fail("a named-word rule needs a whole word: " + n.word);
   RuleLine r;
-  r.mask = kNamedWord;
-  r.word = n.word;
+  r.mask = kNamedWord | w.wordClass;
+  r.word = w.word;
+  r.prefix = w.written;
   r.suffix = plainRomaji(n.romaji);
   r.tail = n.written;
   return r;
@@ -184,7 +220,11 @@ std::string godanTeSpelling(const std::string& x) {
 /// form go: only an -iru or -eru verb can be itidan (or of the kureru kind),
 /// only a -suru, -zuru or -kuru verb of the suru or kuru kinds; the rest are
 /// godan of some kind.
-int mayBeOfClass(const std::string& word) {
+int mayBeOfClass(const std::string& item) {
+  const RestrictedWord restricted = restrictedWord(item);
+  if (restricted.wordClass != 0) return restricted.wordClass;
+  const std::string& word = restricted.word;
+  if (word.empty() || word[0] == '*') return Itidan | Godan | SuruAux | Irregular;
   auto endsIn = [&](const char* e) {
     const std::size_t n = std::char_traits<char>::length(e);
     return word.size() >= n && word.compare(word.size() - n, n, e) == 0;
@@ -267,7 +307,7 @@ ClassSpellings spellingsOf(const FormLine& form) {
 struct FormRules {
   std::vector<RuleLine> itidan, godan, other;  ///< by the slot they belong in when split
   std::vector<RuleLine> named;
-  std::vector<std::string> replaced;  ///< exact words a named rule serves instead
+  std::vector<std::string> replaced;  ///< words (with restrictions) a named rule serves instead
 };
 
 void Expander::addClassRules(const ClassSpellings& c, FormRules& rules) const {
@@ -286,14 +326,24 @@ void Expander::addClassRules(const ClassSpellings& c, FormRules& rules) const {
       rules.godan.push_back(wordRule(Irregular, w.word, w.word.substr(0, w.word.size() - 2) + c.of("H")));
 }
 
-void Expander::addKindRules(const ClassSpellings& c, bool ofParadigm, FormRules& rules) const {
+void Expander::addKindRules(const ClassSpellings& c, const Specs& specs, bool ofParadigm,
+                            FormRules& rules) const {
   if (!c.godanFromBase) return;
   const std::string& x = c.suffix;
   if (c.base == "T") {
+    std::vector<std::string> excepted;
+    for (const char* key : {"X", "XG"})
+      if (specs.count(key))
+        for (const std::string& w : splitOn(specs.at(key), ",")) excepted.push_back(w);
     for (const IrregularWord& w : kind("iku")) {
-      // iku and yuku: the te form doubles the t.
+      // iku and yuku: the te form doubles the t. Their compounds are written
+      // with the kind's kanji (出て行った); the words themselves keep their
+      // own (逝った beside 行った) through a named-word rule.
       const std::string stem = w.word.substr(0, w.word.size() - 2);
       rules.godan.push_back(wordRule(Irregular, w.word, stem + "t" + x, w.kanji + writtenOf("t" + x)));
+      if (std::find(excepted.begin(), excepted.end(), w.word) != excepted.end()) continue;
+      rules.named.push_back(namedRule({w.word, stem + "t" + x, ""}));
+      rules.replaced.push_back(w.word);
     }
     for (const IrregularWord& w : kind("teku")) {
       // teku and deku, the contracted -te iku, double the t as iku does.
@@ -354,7 +404,7 @@ void Expander::expandForm(const FormLine& form, std::vector<std::vector<RuleLine
   const ClassSpellings spellings = spellingsOf(form);
   FormRules rules;
   addClassRules(spellings, rules);
-  addKindRules(spellings, form.ofParadigm, rules);
+  addKindRules(spellings, form.specs, form.ofParadigm, rules);
   for (const NamedReplacement& n : form.named) {
     rules.named.push_back(namedRule(n));
     rules.replaced.push_back(n.word);

@@ -16,8 +16,10 @@
 /// exact word whatever its class).
 constexpr int kAnyVerbClass = Itidan | Godan | SuruAux | Irregular;
 
-/// appliesTo of a rule that serves one named word, whatever its class; the
-/// adjective rules mark the same with this bit of their result class.
+/// The bit of appliesTo that makes a verb rule restricted: a rule that
+/// serves one named word whatever its class, or an exception limited to a
+/// class, a written form or an ending; the adjective rules mark a named-word
+/// rule with this bit of their result class.
 constexpr int kNamedWord = 0x8000;
 
 /// Base and class keys of a form line ("N" -> "nai", "G" -> "-").
@@ -31,9 +33,10 @@ struct Attributes {
   int colloquial = 0;
 };
 
-/// A word a named-word spec serves, and what replaces it: romaji ("_" for a
-/// space) and, when the word's own kanji cannot be kept, the written form
-/// (EUC-JP; empty to let the engine keep the word's kanji).
+/// A word a named-word spec serves (with the restrictions of its spec:
+/// kiru/着る/Itidan), and what replaces it: romaji ("_" for a space) and,
+/// when the word's own kanji cannot be kept, the written form (EUC-JP; empty
+/// to let the engine keep the word's kanji).
 struct NamedReplacement {
   std::string word, romaji, written;
 };

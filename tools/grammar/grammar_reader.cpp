@@ -21,27 +21,6 @@ int parsePoliteness(const std::string& w) {
   fail("politeness: " + w);
 }
 
-/// A result class by the name of its word class (or as a number).
-int parseClass(const std::string& text) {
-  static const std::map<std::string, int> kNames = {
-      {"Itidan", Itidan},
-      {"Godan", Godan},
-      {"SuruAux", SuruAux},
-      {"Irregular", Irregular},
-      {"IrregularItidan", IrregularItidan},
-      {"IrregularGodan", IrregularGodan},
-      {"IrregularSuru", IrregularSuru},
-      {"VerbInflection", VerbInflection},
-      {"TrueAdjective", TrueAdjective},
-      {"AdjectiveInflection", AdjectiveInflection},
-      {"Noun", Noun},
-  };
-  auto named = kNames.find(text);
-  if (named != kNames.end()) return named->second;
-  if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) fail("class: " + text);
-  return std::stoi(text);
-}
-
 std::vector<std::string> wordsOf(const std::string& text) {
   std::istringstream in(text);
   std::vector<std::string> words;
@@ -234,6 +213,27 @@ void parseKind(const std::string& rest, VerbSource& source) {
 }
 
 }  // namespace
+
+/// A result class by the name of its word class (or as a number).
+int parseClass(const std::string& text) {
+  static const std::map<std::string, int> kNames = {
+      {"Itidan", Itidan},
+      {"Godan", Godan},
+      {"SuruAux", SuruAux},
+      {"Irregular", Irregular},
+      {"IrregularItidan", IrregularItidan},
+      {"IrregularGodan", IrregularGodan},
+      {"IrregularSuru", IrregularSuru},
+      {"VerbInflection", VerbInflection},
+      {"TrueAdjective", TrueAdjective},
+      {"AdjectiveInflection", AdjectiveInflection},
+      {"Noun", Noun},
+  };
+  auto named = kNames.find(text);
+  if (named != kNames.end()) return named->second;
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) fail("class: " + text);
+  return std::stoi(text);
+}
 
 VerbSource readVerbSource(const std::string& path) {
   VerbSource source;

@@ -8,6 +8,10 @@
 
 #include "grammar_model.hpp"
 
+/// A word class by its name (Itidan, Godan, SuruAux, Irregular, ...) or as
+/// a number.
+int parseClass(const std::string& text);
+
 /// The verb grammar (verbs.grammar): case, form, para and unserved lines.
 VerbSource readVerbSource(const std::string& path);
 
