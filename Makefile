@@ -48,10 +48,13 @@ fuzz:
 	tests/fuzz/run_fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 # Benchmarks on the bundled data: in-process figures (the rconj median and
-# slowest form among them), then whole-process runs with time and peak memory.
+# slowest form among them), then whole-process figures beside MeCab's,
+# measured in the same run, with start-up on the dictionaries ten times over.
+BENCH_RUNS ?= 5
 bench: build
 	$(BUILD)/bench/engine_bench
-	bench/run_bench.sh $(BUILD)/zunoka data bench 5
+	$(BUILD)/bench/process_bench $(BUILD)/zunoka data bench/rconj_forms.txt \
+	  --runs $(BENCH_RUNS) --scale 10
 
 # One long session of mixed commands over the bundled data, printing the
 # program's resident memory every LONGRUN_EVERY commands, so that growth over

@@ -1,10 +1,12 @@
 #include "dictionary/dictionary.hpp"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <fstream>
 #include <istream>
 #include <iterator>
+#include <memory>
 #include <ostream>
 #include <utility>
 
@@ -14,7 +16,7 @@
 
 namespace {
 
-using Entries = std::multimap<std::string, DictionaryEntry>;  // as the Dictionary holds them
+using Entries = std::vector<DictionaryEntry>;  // as the Dictionary holds them: in file order
 
 /// Beyond this size a file is read without reserving its size first.
 constexpr std::streamoff kLargestReservation = std::streamoff{1} << 30;
@@ -57,36 +59,39 @@ std::string dropCarriageReturns(std::string text) {
 /// unformatted stream extraction would, without ever reading past the end.
 class FieldReader {
  public:
-  explicit FieldReader(const std::string& text) : text_(text) {}
+  explicit FieldReader(std::string_view text) : text_(text) {}
 
   bool atEnd() const { return pos_ >= text_.size(); }
 
   /// The bytes up to the next `stop` (consumed, not kept). False when the
   /// text ends first; `field` then holds what was read.
-  bool readUntil(char stop, std::string& field) {
+  bool readUntil(char stop, std::string_view& field) {
     const std::size_t found = text_.find(stop, pos_);
     if (found == std::string::npos) {
-      field.assign(text_, pos_, std::string::npos);
+      field = text_.substr(pos_);
       pos_ = text_.size();
       return false;
     }
-    field.assign(text_, pos_, found - pos_);
+    field = text_.substr(pos_, found - pos_);
     pos_ = found + 1;
     return true;
   }
 
   /// The bytes up to a TAB or a LF, whichever comes first (consumed, not
   /// kept). Returns the terminator, or '\0' when the text ends first.
-  char readUntilTabOrLineFeed(std::string& field) {
-    // A plain scan: find_first_of would search its set once per byte.
-    std::size_t found = pos_;
-    while (found < text_.size() && text_[found] != '\t' && text_[found] != '\n') ++found;
+  char readUntilTabOrLineFeed(std::string_view& field) {
+    // The line's end, then a TAB before it: two searches of one byte each
+    // (find_first_of would search its set once per byte).
+    const std::size_t lineFeed = text_.find('\n', pos_);
+    const std::size_t lineEnd = lineFeed == std::string_view::npos ? text_.size() : lineFeed;
+    const std::size_t tab = text_.substr(0, lineEnd).find('\t', pos_);
+    const std::size_t found = tab == std::string_view::npos ? lineEnd : tab;
     if (found == text_.size()) {
-      field.assign(text_, pos_, std::string::npos);
+      field = text_.substr(pos_);
       pos_ = text_.size();
       return '\0';
     }
-    field.assign(text_, pos_, found - pos_);
+    field = text_.substr(pos_, found - pos_);
     pos_ = found + 1;
     return text_[found];
   }
@@ -133,7 +138,7 @@ class FieldReader {
   }
 
  private:
-  const std::string& text_;
+  std::string_view text_;
   std::size_t pos_ = 0;
 };
 
@@ -169,8 +174,7 @@ LineOutcome readVerbLine(FieldReader& reader, DictionaryEntry& entry, std::ostre
 }
 
 /// Reads one adjective entry line into `entry`.
-LineOutcome readAdjectiveLine(FieldReader& reader, DictionaryEntry& entry,
-                              std::ostream& console) {
+LineOutcome readAdjectiveLine(FieldReader& reader, DictionaryEntry& entry, std::ostream& console) {
   if (!reader.readUntil('\t', entry.written)) return LineOutcome::Broken;
   if (!reader.readUntil('\t', entry.reading)) return LineOutcome::Broken;
   entry.wordClass = TrueAdjective;
@@ -187,40 +191,77 @@ using LineReader = LineOutcome (*)(FieldReader&, DictionaryEntry&, std::ostream&
 
 /// Reads the count line and then at most that many entry lines. A file that
 /// ends early or a line that cannot be read stops loading; the entries read
-/// before it are kept.
-void parseDictionary(const std::string& text, const KanaConverter& kana, std::ostream& console,
-                     LineReader readLine, Entries& entries) {
+/// before it are kept. Their romaji go one after another into `romaji`.
+void parseDictionary(std::string_view text, const KanaConverter& kana, std::ostream& console,
+                     LineReader readLine, Entries& entries, std::string& romaji) {
   FieldReader reader(text);
   std::int64_t count = 0;
   if (!reader.readInteger(INT32_MIN, INT32_MAX, count)) return;
   if (!reader.skipLine(kHeaderRemainderLimit)) return;
-  auto last = entries.end();
+  // One allocation: no more entries than the count or the lines left.
+  const auto lines = static_cast<std::int64_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+  if (count > 0) entries.reserve(static_cast<std::size_t>(std::min(count, lines)));
+  std::vector<std::size_t> romajiEnds;  // the views are taken once `romaji` has stopped growing
+  romajiEnds.reserve(entries.capacity());
+  romaji.reserve(text.size() / 4);  // a guess; the romaji is about a seventh of a line
   for (std::int64_t line = 0; line < count && !reader.atEnd(); ++line) {
-    DictionaryEntry entry;  // fresh each line: nothing carries over
+    DictionaryEntry& entry = entries.emplace_back();  // fresh each line: nothing carries over
     const LineOutcome outcome = readLine(reader, entry, console);
-    if (outcome == LineOutcome::Broken) break;
-    entry.romaji = kana.toRomaji(entry.reading);
-    std::string key = entry.romaji;
-    // Neighbouring lines often hold neighbouring keys: when the new key goes
-    // right after the last one filed (after every equal key, for file order)
-    // it is filed there without a search from the root.
-    const auto next = last == entries.end() ? last : std::next(last);
-    if (last != entries.end() && !(key < last->first) &&
-        (next == entries.end() || key < next->first)) {
-      last = entries.emplace_hint(next, std::move(key), std::move(entry));
-    } else {
-      last = entries.emplace(std::move(key), std::move(entry));  // after equal keys
+    if (outcome == LineOutcome::Broken) {
+      entries.pop_back();
+      break;
     }
+    kana.appendRomaji(entry.reading, romaji);
+    romajiEnds.push_back(romaji.size());
     if (outcome == LineOutcome::LastComplete) break;
+  }
+  std::size_t begin = 0;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    entries[i].romaji = std::string_view(romaji).substr(begin, romajiEnds[i] - begin);
+    begin = romajiEnds[i];
   }
 }
 
-/// Empties `entries` and files those of the text in `in`.
+/// Empties `entries` and reads those of the text in `in`, in file order;
+/// `text` and `romaji` then hold what their views point into.
 void loadEntries(std::istream& in, const KanaConverter& kana, std::ostream& console,
-                 LineReader readLine, Entries& entries) {
+                 LineReader readLine, Entries& entries, std::unique_ptr<const std::string>& text,
+                 std::unique_ptr<const std::string>& romaji) {
   entries.clear();
-  parseDictionary(dropCarriageReturns(readRest(in)), kana, console, readLine, entries);
+  auto fileText = std::make_unique<std::string>(dropCarriageReturns(readRest(in)));
+  auto allRomaji = std::make_unique<std::string>();
+  parseDictionary(*fileText, kana, console, readLine, entries, *allRomaji);
+  text = std::move(fileText);
+  romaji = std::move(allRomaji);
   console.flush();
+}
+
+/// The positions of `entries` in key order, equal keys in file order.
+/// Sorted by the first eight bytes of each key as one number first, so that
+/// most comparisons read neither entry; romaji hold no zero byte, so a
+/// shorter key's padding sorts it first, as a string comparison would.
+std::vector<std::uint32_t> keyOrder(const Entries& entries) {
+  struct Keyed {
+    std::uint64_t head;
+    std::uint32_t position;
+  };
+  std::vector<Keyed> keyed(entries.size());
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const std::string_view key = entries[i].romaji;
+    std::uint64_t head = 0;
+    for (std::size_t b = 0; b < 8; ++b) {
+      head = head << 8 | (b < key.size() ? static_cast<unsigned char>(key[b]) : 0u);
+    }
+    keyed[i] = {head, static_cast<std::uint32_t>(i)};
+  }
+  std::sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
+    if (a.head != b.head) return a.head < b.head;
+    const int order = entries[a.position].romaji.compare(entries[b.position].romaji);
+    return order != 0 ? order < 0 : a.position < b.position;
+  });
+  std::vector<std::uint32_t> order(entries.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = keyed[i].position;
+  return order;
 }
 
 }  // namespace
@@ -239,8 +280,9 @@ bool Dictionary::loadVerbFile(const std::string& fileName, const KanaConverter& 
 }
 
 void Dictionary::loadVerbFile(std::istream& in, const KanaConverter& kana, std::ostream& console) {
-  loadEntries(in, kana, console, readVerbLine, entries_);
-  buildKeyIndex();
+  loadEntries(in, kana, console, readVerbLine, entries_, text_, romaji_);
+  order_ = keyOrder(entries_);
+  keyIndexBuilt_ = false;
 }
 
 bool Dictionary::loadAdjectiveFile(const std::string& fileName, const KanaConverter& kana,
@@ -250,27 +292,32 @@ bool Dictionary::loadAdjectiveFile(const std::string& fileName, const KanaConver
 
 void Dictionary::loadAdjectiveFile(std::istream& in, const KanaConverter& kana,
                                    std::ostream& console) {
-  loadEntries(in, kana, console, readAdjectiveLine, entries_);
-  buildKeyIndex();
+  loadEntries(in, kana, console, readAdjectiveLine, entries_, text_, romaji_);
+  order_ = keyOrder(entries_);
+  keyIndexBuilt_ = false;
 }
 
-void Dictionary::buildKeyIndex() {
+const DictionaryKeyIndex& Dictionary::keyIndex() const {
+  if (keyIndexBuilt_) return keyIndex_;
+  keyIndexBuilt_ = true;
   keyIndex_.records.clear();
   keyIndex_.keys.clear();
   keyIndex_.records.reserve(entries_.size());
-  for (const auto& [key, entry] : entries_) {
+  for (const DictionaryEntry& entry : *this) {
     DictionaryKeyIndex::Record& record = keyIndex_.records.emplace_back();
     record.entry = &entry;
     record.keyOffset = keyIndex_.keys.size();
     record.wordClass = entry.wordClass;
-    keyIndex_.keys += key;
+    keyIndex_.keys += entry.romaji;
   }
+  return keyIndex_;
 }
 
-bool Dictionary::lookup(const std::string& romaji, std::vector<DictionaryEntry>& found) const {
+bool Dictionary::lookup(std::string_view romaji, std::vector<DictionaryEntry>& found) const {
   found.clear();
-  const auto [first, last] = entries_.equal_range(romaji);
-  for (auto it = first; it != last; ++it) found.push_back(it->second);
+  const auto [first, last] =
+      std::equal_range(order_.begin(), order_.end(), romaji, KeyLess{entries_});
+  for (auto it = first; it != last; ++it) found.push_back(entries_[*it]);
   return !found.empty();
 }
 
@@ -281,6 +328,6 @@ InflectionResult wordFromEntry(const DictionaryEntry& entry, std::int16_t wordCl
   word.written = entry.written;
   word.reading = entry.reading;
   word.attitude = entry.attitude;
-  word.extended = entry.extended;
+  std::copy(entry.extended.begin(), entry.extended.end(), word.extended.begin());
   return word;
 }

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <iosfwd>
 #include <iterator>
-#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -15,15 +15,19 @@
 
 class KanaConverter;
 
-/// One dictionary line, keyed by the romaji of its reading.
+/// One dictionary line, keyed by the romaji of its reading. Its texts are
+/// views of the dictionary's own copy of the file and of the romaji it
+/// computed, so that loading allocates nothing per entry.
+/// Warning: they are valid while the Dictionary that gave them lives and is
+/// not loaded again.
 struct DictionaryEntry {
-  std::string written;  ///< EUC-JP, usually kanji
-  std::string reading;  ///< EUC-JP kana
-  std::string romaji;   ///< computed from the reading; never read from the file
+  std::string_view written;    ///< EUC-JP, usually kanji
+  std::string_view reading;    ///< EUC-JP kana
+  std::string_view romaji;     ///< computed from the reading; never read from the file
   std::int16_t wordClass = 0;  ///< 0: not given, classify by the rules
   std::int32_t attitude = 0;
-  std::string meaning;
-  std::array<std::string, 5> extended;
+  std::string_view meaning;
+  std::array<std::string_view, 5> extended;
 };
 
 /// The keys and given classes of a dictionary's entries in key order,
@@ -56,7 +60,8 @@ InflectionResult wordFromEntry(const DictionaryEntry& entry, std::int16_t wordCl
 /// Warning: the key index points into the entries, so a Dictionary moves
 /// but is never copied.
 class Dictionary {
-  using Entries = std::multimap<std::string, DictionaryEntry>;
+  using Entries = std::vector<DictionaryEntry>;  ///< in file order
+  using Order = std::vector<std::uint32_t>;      ///< positions in Entries, in key order
 
  public:
   /// Walks the entries in key order.
@@ -69,8 +74,8 @@ class Dictionary {
     using reference = const DictionaryEntry&;
 
     const_iterator() = default;
-    reference operator*() const { return at_->second; }
-    pointer operator->() const { return &at_->second; }
+    reference operator*() const { return (*entries_)[*at_]; }
+    pointer operator->() const { return &(*entries_)[*at_]; }
     const_iterator& operator++() {
       ++at_;
       return *this;
@@ -80,12 +85,14 @@ class Dictionary {
       ++at_;
       return before;
     }
-    bool operator==(const const_iterator&) const = default;
+    bool operator==(const const_iterator& other) const { return at_ == other.at_; }
 
    private:
     friend class Dictionary;
-    explicit const_iterator(Entries::const_iterator at) : at_(at) {}
-    Entries::const_iterator at_;
+    const_iterator(const Entries& entries, Order::const_iterator at)
+        : entries_(&entries), at_(at) {}
+    const Entries* entries_ = nullptr;
+    Order::const_iterator at_;
   };
 
   Dictionary() = default;
@@ -96,8 +103,7 @@ class Dictionary {
 
   /// Reads a verb dictionary file. False, leaving the dictionary as it was,
   /// only when the file cannot be opened. "EXTENDED ENTRY" goes to `console`.
-  bool loadVerbFile(const std::string& fileName, const KanaConverter& kana,
-                    std::ostream& console);
+  bool loadVerbFile(const std::string& fileName, const KanaConverter& kana, std::ostream& console);
   /// The same, reading the file's bytes from `in`.
   void loadVerbFile(std::istream& in, const KanaConverter& kana, std::ostream& console);
 
@@ -108,23 +114,35 @@ class Dictionary {
 
   /// Empties `found`, then copies every entry keyed exactly `romaji` into it,
   /// in file order. True when at least one was found.
-  bool lookup(const std::string& romaji, std::vector<DictionaryEntry>& found) const;
+  bool lookup(std::string_view romaji, std::vector<DictionaryEntry>& found) const;
 
   /// The entries in key order (file order among equal keys); an entry's
   /// romaji is its key.
-  const_iterator begin() const { return const_iterator(entries_.begin()); }
-  const_iterator end() const { return const_iterator(entries_.end()); }
+  const_iterator begin() const { return const_iterator(entries_, order_.begin()); }
+  const_iterator end() const { return const_iterator(entries_, order_.end()); }
   std::size_t size() const { return entries_.size(); }
 
-  /// The keys and classes of the entries, in the same order.
-  const DictionaryKeyIndex& keyIndex() const { return keyIndex_; }
+  /// The keys and classes of the entries, in the same order; built on first
+  /// use, since only the reverse search reads it.
+  const DictionaryKeyIndex& keyIndex() const;
 
  private:
   using StreamLoad = void (Dictionary::*)(std::istream&, const KanaConverter&, std::ostream&);
   bool loadFile(const std::string& fileName, StreamLoad load, const KanaConverter& kana,
                 std::ostream& console);
-  void buildKeyIndex();
+  /// Orders positions by the key of their entries, or a position and a key.
+  struct KeyLess {
+    const Entries& entries;
+    bool operator()(std::uint32_t a, std::string_view key) const { return entries[a].romaji < key; }
+    bool operator()(std::string_view key, std::uint32_t a) const { return key < entries[a].romaji; }
+  };
 
+  // Owned through pointers, so that the entries' views stay valid when the
+  // dictionary moves.
+  std::unique_ptr<const std::string> text_;    ///< the file's bytes, CR LF as LF
+  std::unique_ptr<const std::string> romaji_;  ///< every entry's romaji, one after another
   Entries entries_;
-  DictionaryKeyIndex keyIndex_;
+  Order order_;
+  mutable DictionaryKeyIndex keyIndex_;  ///< see keyIndex
+  mutable bool keyIndexBuilt_ = false;   ///< cleared by the loaders
 };

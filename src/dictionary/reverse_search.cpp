@@ -1,10 +1,12 @@
-// The reverse search generates and tests: each dictionary word that passes
-// the spelling tests is conjugated in every case, and kept when one of its
-// forms spells the typed form. Only the romaji of the forms is built, and a
-// word or a rule whose fixed spelling cannot give the form is passed over
-// before any form is built; the candidates are those of conjugating in full.
-// A word named by a named-word rule skips the spelling tests: its form owes
-// nothing to its own spelling.
+// The reverse search generates and tests: a dictionary word that passes the
+// spelling tests is kept when one of the forms conjugateVerb gives it spells
+// the typed form. Which words to try comes from the rules: only those whose
+// fixed tail ends the typed form can make it, and where each puts its stem
+// before that tail leaves a few keys that could; each of those is then
+// checked with the engine's own choice of rules, in the slots of those
+// rules alone, and only the romaji of the forms is built. The candidates are
+// those of conjugating every word in full. A word named by a named-word
+// rule skips the spelling tests: its form owes nothing to its own spelling.
 
 #include <algorithm>
 #include <string>
@@ -16,6 +18,7 @@
 #include "inflection/conjugation_engine.hpp"
 #include "inflection/verb_engine.hpp"
 #include "romaji/form_assembly.hpp"
+#include "romaji/verb_ending_table.hpp"
 
 namespace {
 
@@ -184,31 +187,149 @@ std::string formRomaji(const InflectionRule& rule, const InflectionResult& word)
   return rule.word.empty() ? regularFormRomaji(rule, word) : wordFormRomaji(rule, rule.word, word);
 }
 
+/// The groups of rules whose tails end `bare`: no other rule can make it.
+std::vector<const TailGroup*> groupsEnding(const std::vector<TailGroup>& tails,
+                                           std::string_view bare) {
+  std::vector<const TailGroup*> groups;
+  for (std::size_t length = 0; length <= bare.size(); ++length) {
+    const std::string_view tail = bare.substr(bare.size() - length);
+    const auto found = std::lower_bound(tails.begin(), tails.end(), tail);
+    if (found != tails.end() && found->tail == tail) groups.push_back(&*found);
+  }
+  return groups;
+}
+
+/// Keys that begin with `stem` and are longer by a number of characters
+/// whose bit is set in `extra` (bit 63: that many or more).
+struct KeyQuery {
+  std::string_view stem;
+  std::uint64_t extra = 0;
+};
+
+bool lengthFits(std::size_t keyLength, const KeyQuery& query) {
+  const std::size_t more = keyLength - query.stem.size();
+  return (query.extra >> std::min<std::size_t>(more, 63) & 1) != 0;
+}
+
+/// The bits of `extra` for exactly `count` characters more.
+std::uint64_t extraOf(std::size_t count) {
+  return std::uint64_t{1} << std::min<std::size_t>(count, 63);
+}
+
+/// The keys a rule placing its stem as `place` could make `bare` from, the
+/// rule's tail being `tail`. A regular form is prefix, stem, table ending,
+/// tail; the stem is the key less its last one or two characters (a key
+/// of two characters or fewer leaves none). A word rule's form is the key
+/// less `wordLength` characters, then its tail (a shorter key is kept
+/// whole). Keys hold no space, so spaces play no part.
+void addQueries(const StemPlace& place, std::string_view tail, std::string_view bare,
+                std::vector<KeyQuery>& queries) {
+  const std::string_view before = bare.substr(0, bare.size() - tail.size());
+  if (place.wordRule) {
+    std::uint64_t extra = extraOf(place.wordLength);
+    if (before.size() < place.wordLength) extra |= extraOf(0);
+    queries.push_back({before, extra});
+    return;
+  }
+  if (!before.starts_with(place.prefix)) return;
+  const std::string_view middle = before.substr(place.prefix.size());
+  for (std::size_t row = 0; row < kVerbEndingRows; ++row) {
+    const std::string_view ending = verbEnding(row, place.column);
+    if (!middle.ends_with(ending)) continue;
+    queries.push_back(
+        {middle.substr(0, middle.size() - ending.size()), extraOf(0) | extraOf(1) | extraOf(2)});
+  }
+}
+
+/// The records whose keys could make `bare` through one of `groups`'
+/// rules, in key order, each once: a superset of those that produce it.
+/// A query with an empty stem reads only the records in reach, since any
+/// other fails the letter test and names no word. A named word's records
+/// join when one of its named-word rules ends the form.
+std::vector<const Record*> possibleRecords(const DictionaryKeyIndex& index, const TypedForm& typed,
+                                           const std::vector<const TailGroup*>& groups,
+                                           const RuleIndex<InflectionRule>& rules) {
+  std::vector<KeyQuery> queries;
+  for (const TailGroup* group : groups) {
+    for (const StemPlace& place : group->places)
+      addQueries(place, group->tail, typed.bare, queries);
+  }
+  std::sort(queries.begin(), queries.end(),
+            [](const KeyQuery& a, const KeyQuery& b) { return a.stem < b.stem; });
+  const Record* const begin = index.records.data();
+  const Record* const end = begin + index.records.size();
+  const auto firstFrom = [&](std::string_view from) {
+    return std::lower_bound(begin, end, from, [&](const Record& record, std::string_view key) {
+      return index.keyOf(record) < key;
+    });
+  };
+  std::vector<const Record*> found;
+  for (std::size_t i = 0; i < queries.size();) {
+    // One pass per stem, its queries' lengths together.
+    KeyQuery query = queries[i];
+    for (++i; i < queries.size() && queries[i].stem == query.stem; ++i)
+      query.extra |= queries[i].extra;
+    if (query.stem.empty()) {
+      forEachRecordInReach(index, typed, rules.namedWords, [&](const Record& record) {
+        if (lengthFits(index.keyOf(record).size(), query)) found.push_back(&record);
+      });
+      continue;
+    }
+    for (const Record* it = firstFrom(query.stem); it != end; ++it) {
+      const std::string_view key = index.keyOf(*it);
+      if (!key.starts_with(query.stem)) break;
+      if (lengthFits(key.size(), query)) found.push_back(it);
+    }
+  }
+  for (const TailGroup* group : groups) {
+    for (const std::uint32_t position : group->visits) {
+      const std::string_view word = namedWord(*rules.visits[position].rule);
+      if (word.empty()) continue;
+      for (const Record* it = firstFrom(word); it != end && index.keyOf(*it) == word; ++it) {
+        found.push_back(it);
+      }
+    }
+  }
+  std::sort(found.begin(), found.end());
+  found.erase(std::unique(found.begin(), found.end()), found.end());
+  return found;
+}
+
 }  // namespace
 
+const VerbSearchIndex& ConjugationEngine::verbSearch() const {
+  if (!verbSearch_) verbSearch_ = indexVerbSearch(verbIndex_);
+  return *verbSearch_;
+}
+
 bool ConjugationEngine::producesForm(const InflectionResult& word, std::string_view bare,
-                                     const std::string& form, std::vector<bool>& fitSlots) const {
+                                     const std::string& form,
+                                     const std::vector<const TailGroup*>& fitting,
+                                     std::vector<bool>& fitSlots) const {
   // Suppression acts only within a slot, so only the slots holding a rule
   // of the word's classes whose tail fits the form need choosing: no other
   // rule can produce the form. Their rules are chosen exactly as
   // chooseVerbRules would, and the survivors' romaji compared.
   const auto wordBits = static_cast<std::uint16_t>(word.wordClass);
   std::vector<std::uint32_t> slots;
-  for (const IndexedRule<InflectionRule>& visit : verbIndex_.visits) {
-    const std::uint32_t slot = visit.slot;
-    if (visit.anyClass) {
-      // An exception makes no form; a named-word rule serves its word alone,
-      // and only a word that passes its restrictions.
-      if (visit.exception || visit.rule->word != word.romaji ||
-          !passesRestrictions(*visit.rule, word)) {
+  for (const TailGroup* group : fitting) {
+    for (const std::uint32_t position : group->visits) {
+      const IndexedRule<InflectionRule>& visit = verbIndex_.visits[position];
+      const std::uint32_t slot = visit.slot;
+      if (visit.anyClass) {
+        // An exception makes no form; a named-word rule serves its word alone,
+        // and only a word that passes its restrictions.
+        if (visit.exception || visit.rule->word != word.romaji ||
+            !passesRestrictions(*visit.rule, word)) {
+          continue;
+        }
+      } else if ((visit.appliesTo & wordBits) == 0) {
         continue;
       }
-    } else if ((visit.appliesTo & wordBits) == 0) {
-      continue;
+      if (fitSlots[slot]) continue;
+      fitSlots[slot] = true;
+      slots.push_back(slot);
     }
-    if (fitSlots[slot] || !tailFits(*visit.rule, bare)) continue;
-    fitSlots[slot] = true;
-    slots.push_back(slot);
   }
   bool produces = false;
   std::vector<const IndexedRule<InflectionRule>*> applying;
@@ -240,20 +361,23 @@ void ConjugationEngine::reverseSearchVerbs(std::string form,
   NamedWordCursor named(verbIndex_.namedWords);
   InflectionResult word;  // only what choosing rules and spelling romaji read
   std::vector<bool> fitSlots(verbIndex_.slotCount, false);
-  forEachRecordInReach(index, typed, verbIndex_.namedWords, [&](const Record& record) {
+  const VerbSearchIndex& search = verbSearch();
+  const std::vector<const TailGroup*> fitting = groupsEnding(search.tails, typed.bare);
+  for (const Record* possible : possibleRecords(index, typed, fitting, verbIndex_)) {
+    const Record& record = *possible;
     const std::string_view key = index.keyOf(record);
     const std::int16_t wordClass =
         record.wordClass != 0 ? record.wordClass : classifyVerb(record.entry->romaji);
-    if (!named.names(key) && !passesSpellingTests(key, wordClass, typed, verbIndex_.stemShapes)) {
-      return;
+    if (!named.names(key) && !passesSpellingTests(key, wordClass, typed, search.stemShapes)) {
+      continue;
     }
     word.romaji.assign(key);
     word.wordClass = wordClass;
-    word.written = record.entry->written;  // what restricted rules test
-    if (producesForm(word, typed.bare, form, fitSlots)) {
+    word.written.assign(record.entry->written);  // what restricted rules test
+    if (producesForm(word, typed.bare, form, fitting, fitSlots)) {
       candidates.push_back(candidateFromVerbEntry(*record.entry, wordClass));
     }
-  });
+  }
 }
 
 void ConjugationEngine::reverseSearchAdjectives(std::string form,
@@ -264,10 +388,10 @@ void ConjugationEngine::reverseSearchAdjectives(std::string form,
   std::vector<const AdjectiveRule*> chosen;
   NamedWordCursor named(adjectiveIndex_.namedWords);
   for (const DictionaryEntry& entry : adjectiveDictionary_) {
-    const std::string& key = entry.romaji;
+    const std::string_view key = entry.romaji;
     if (!named.names(key)) {
       if (key.empty() || key[0] != form[0]) continue;
-      if (form.find(std::string_view(key).substr(0, key.size() - 1)) == std::string::npos) continue;
+      if (form.find(key.substr(0, key.size() - 1)) == std::string::npos) continue;
     }
     word.romaji = key;
     chosen.clear();

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,19 +52,17 @@ class ConjugationEngine {
 
   /// The class of a romaji verb from its spelling and the class lists:
   /// 1, 2, 4, 8, 9, 10, 12, 32, or -1 (ItidanOrGodan).
-  std::int16_t classifyVerb(const std::string& verb) const;
+  std::int16_t classifyVerb(std::string_view verb) const;
 
   /// Appends the forms of `word` for one case (empty: all cases) that pass
   /// the filters (0: any). Never empties `results`.
-  void conjugateVerb(InflectionResult word, const std::string& caseName,
-                     std::int32_t senseFilter, std::int16_t politenessFilter,
-                     std::vector<InflectionResult>& results) const;
+  void conjugateVerb(InflectionResult word, const std::string& caseName, std::int32_t senseFilter,
+                     std::int16_t politenessFilter, std::vector<InflectionResult>& results) const;
 
-  /// The romaji alone of the forms conjugateVerb would append, in the same
-  /// order: for callers that show no more than the romaji.
-  void conjugateVerbRomaji(const InflectionResult& word, const std::string& caseName,
-                           std::int32_t senseFilter, std::int16_t politenessFilter,
-                           std::vector<std::string>& forms) const;
+  /// The romaji of the last form conjugateVerb would append for all cases
+  /// without filters, in `romaji`; false, leaving it alone, when there is
+  /// none. For callers that show that form alone.
+  bool lastVerbFormRomaji(const InflectionResult& word, std::string& romaji) const;
 
   void conjugateAdjective(InflectionResult word, const std::string& caseName,
                           std::int32_t senseFilter, std::int16_t politenessFilter,
@@ -71,8 +70,7 @@ class ConjugationEngine {
 
   /// Appends the dictionary words that produce `form` (spaces disregarded).
   void reverseSearchVerbs(std::string form, std::vector<InflectionResult>& candidates) const;
-  void reverseSearchAdjectives(std::string form,
-                               std::vector<InflectionResult>& candidates) const;
+  void reverseSearchAdjectives(std::string form, std::vector<InflectionResult>& candidates) const;
 
  private:
   /// The rules whose forms conjugateVerb builds, in order: those that serve
@@ -87,9 +85,15 @@ class ConjugationEngine {
 
   /// The reverse search's production check of one dictionary word: whether
   /// a form conjugateVerb would give for all cases equals `form` (`bare`
-  /// without its spaces). `fitSlots` is scratch, all false on entry and exit.
+  /// without its spaces), `fitting` holding the groups of rules whose tails
+  /// end it. `fitSlots` is scratch, all false on entry and exit.
   bool producesForm(const InflectionResult& word, std::string_view bare, const std::string& form,
+                    const std::vector<const TailGroup*>& fitting,
                     std::vector<bool>& fitSlots) const;
+
+  /// The reverse search's index of the verb rules, built on its first use:
+  /// no other command needs it.
+  const VerbSearchIndex& verbSearch() const;
 
   const KanaConverter& kana_;
   Dictionary verbDictionary_;
@@ -99,6 +103,7 @@ class ConjugationEngine {
   VerbClassLists classLists_;
   RuleIndex<InflectionRule> verbIndex_;
   RuleIndex<AdjectiveRule> adjectiveIndex_;
+  mutable std::optional<VerbSearchIndex> verbSearch_;  ///< see verbSearch; emptied by loadVerbRules
 };
 
 /// The four copula forms answering to "Indicative" (or to all cases).

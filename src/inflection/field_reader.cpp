@@ -35,7 +35,7 @@ NumberStart findNumberStart(std::string_view field) {
 
 }  // namespace
 
-std::string nextField(std::string_view& text, char separator) {
+std::string_view nextFieldView(std::string_view& text, char separator) {
   std::size_t i = 0;
   while (i < text.size() && isWhiteSpace(text[i])) ++i;
   text.remove_prefix(i);
@@ -45,11 +45,11 @@ std::string nextField(std::string_view& text, char separator) {
   if (quote == '"' || quote == '\'') {
     const std::size_t close = text.find(quote, 1);
     if (close == std::string_view::npos) {
-      std::string field(text.substr(1));
+      const std::string_view field = text.substr(1);
       text = {};
       return field;
     }
-    std::string field(text.substr(1, close - 1));
+    const std::string_view field = text.substr(1, close - 1);
     // The character after the closing quote is normally the separator.
     text.remove_prefix(close + 1 < text.size() ? close + 2 : close + 1);
     return field;
@@ -57,11 +57,11 @@ std::string nextField(std::string_view& text, char separator) {
 
   const std::size_t end = text.find(separator);
   if (end == std::string_view::npos) {
-    std::string field(text);
+    const std::string_view field = text;
     text = {};
     return field;
   }
-  std::string field(text.substr(0, end));
+  const std::string_view field = text.substr(0, end);
   text.remove_prefix(end + 1);
   return field;
 }
@@ -94,12 +94,10 @@ std::uint16_t toUInt16(std::string_view field) {
   return static_cast<std::uint16_t>(low);
 }
 
-std::int16_t toInt16(std::string_view field) {
-  return static_cast<std::int16_t>(toUInt16(field));
-}
+std::int16_t toInt16(std::string_view field) { return static_cast<std::int16_t>(toUInt16(field)); }
 
 std::vector<std::int16_t> toCaseIdList(std::string_view field) {
   std::vector<std::int16_t> ids;
-  while (!isBlank(field)) ids.push_back(toInt16(nextField(field, '|')));
+  while (!isBlank(field)) ids.push_back(toInt16(nextFieldView(field, '|')));
   return ids;
 }

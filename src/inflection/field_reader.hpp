@@ -9,8 +9,14 @@
 /// Leading white space is skipped. A field opened by " or ' runs to the same
 /// quote (or the end); the closing quote and the one character after it are
 /// dropped. Otherwise the field runs to the first `separator`, which is
-/// dropped. Trailing white space stays part of the field.
-std::string nextField(std::string_view& text, char separator);
+/// dropped. Trailing white space stays part of the field. The view is of
+/// `text`'s bytes.
+std::string_view nextFieldView(std::string_view& text, char separator);
+
+/// nextFieldView as a string of its own.
+inline std::string nextField(std::string_view& text, char separator) {
+  return std::string(nextFieldView(text, separator));
+}
 
 /// Lenient decimal conversion: leading white space, an optional sign, then
 /// digits up to the first other character; no digits gives 0. A value beyond

@@ -1,21 +1,37 @@
 #include "inflection/rule_file_reader.hpp"
 
+
 #include "inflection/field_reader.hpp"
 
+RuleLineReader::RuleLineReader(std::istream& in) {
+  char block[1 << 16];
+  while (in.read(block, sizeof block) || in.gcount() > 0) {
+    text_.append(block, static_cast<std::size_t>(in.gcount()));
+  }
+}
+
 long long RuleLineReader::readHeaderCount() {
-  in_ >> std::ws;
+  // White space before the count, line breaks included, is skipped, as
+  // formatted input would.
+  while (pos_ < text_.size() &&
+         (text_[pos_] == ' ' || (text_[pos_] >= '\t' && text_[pos_] <= '\r'))) {
+    ++pos_;
+  }
   // The digits are converted leniently, so a header such as "12 cases" gives
   // 12 and one with no leading number gives 0.
   return toInt32(nextLine());
 }
 
-std::string RuleLineReader::nextLine() {
-  std::string line;
-  if (!std::getline(in_, line)) {
+std::string_view RuleLineReader::nextLine() {
+  if (pos_ >= text_.size()) {
     ++linesPastEnd_;
     return {};
   }
+  const std::size_t found = text_.find('\n', pos_);
+  const std::size_t end = found == std::string::npos ? text_.size() : found;
+  std::string_view line = std::string_view(text_).substr(pos_, end - pos_);
+  pos_ = found == std::string::npos ? text_.size() : found + 1;
   // Files written on other systems end their lines with CR LF.
-  if (!line.empty() && line.back() == '\r') line.pop_back();
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   return line;
 }

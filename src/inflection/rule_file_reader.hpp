@@ -5,6 +5,7 @@
 #include <istream>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 /// Hands out the lines of a rule file. Past the end it keeps handing out
 /// empty lines, because an expected line missing at the end of the file
@@ -12,7 +13,8 @@
 /// huge count in a damaged file cannot make a load run away.
 class RuleLineReader {
  public:
-  explicit RuleLineReader(std::istream& in) : in_(in) {}
+  /// Reads the rest of `in` at once.
+  explicit RuleLineReader(std::istream& in);
 
   /// The count of the header line, read as a formatted integer (leading
   /// white space, line breaks included, is skipped); 0 when it does not
@@ -20,14 +22,16 @@ class RuleLineReader {
   long long readHeaderCount();
 
   /// The next line, without its line end; empty once the file has ended.
-  std::string nextLine();
+  /// A view of the reader's own copy of the text.
+  std::string_view nextLine();
 
   /// False once the file has ended and the allowance of empty lines is used.
   bool mayContinue() const { return linesPastEnd_ < kMaxLinesPastEnd; }
 
  private:
   static constexpr std::size_t kMaxLinesPastEnd = 4096;
-  std::istream& in_;
+  std::string text_;
+  std::size_t pos_ = 0;
   std::size_t linesPastEnd_ = 0;
 };
 

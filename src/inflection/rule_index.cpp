@@ -47,6 +47,42 @@ std::vector<StemShape> stemShapesOf(const std::vector<IndexedRule<InflectionRule
   return shapes;
 }
 
+/// The verb rules that make forms grouped by their tails, with where each
+/// puts its stem.
+std::vector<TailGroup> tailGroupsOf(const std::vector<IndexedRule<InflectionRule>>& visits) {
+  std::map<std::string, TailGroup, std::less<>> groups;
+  for (std::size_t position = 0; position < visits.size(); ++position) {
+    const IndexedRule<InflectionRule>& visit = visits[position];
+    if (visit.exception) continue;  // it makes no form
+    const InflectionRule& rule = *visit.rule;
+    std::string tail = rule.formation.suffix;
+    if (rule.word.empty()) tail += rule.formation.auxiliary;
+    std::erase(tail, ' ');
+    TailGroup& group = groups[tail];
+    group.visits.push_back(static_cast<std::uint32_t>(position));
+    if (!namedWord(rule).empty()) continue;  // its form owes nothing to a stem
+    StemPlace place;
+    if (rule.word.empty()) {
+      place.prefix = rule.formation.prefix;
+      std::erase(place.prefix, ' ');
+      place.column = rule.formation.endingColumn;
+    } else {
+      place.wordRule = true;
+      place.wordLength = rule.word.size();
+    }
+    group.places.push_back(std::move(place));
+  }
+  std::vector<TailGroup> tails;
+  tails.reserve(groups.size());
+  for (auto& [tail, group] : groups) {
+    group.tail = tail;
+    std::sort(group.places.begin(), group.places.end());
+    group.places.erase(std::unique(group.places.begin(), group.places.end()), group.places.end());
+    tails.push_back(std::move(group));
+  }
+  return tails;
+}
+
 template <typename Rule>
 RuleIndex<Rule> buildIndex(const RuleSet<Rule>& set) {
   RuleIndex<Rule> index;
@@ -82,10 +118,10 @@ RuleIndex<Rule> buildIndex(const RuleSet<Rule>& set) {
 
 }  // namespace
 
-RuleIndex<InflectionRule> indexRules(const RuleSet<InflectionRule>& set) {
-  RuleIndex<InflectionRule> index = buildIndex(set);
-  index.stemShapes = stemShapesOf(index.visits);
-  return index;
+RuleIndex<InflectionRule> indexRules(const RuleSet<InflectionRule>& set) { return buildIndex(set); }
+
+VerbSearchIndex indexVerbSearch(const RuleIndex<InflectionRule>& index) {
+  return {stemShapesOf(index.visits), tailGroupsOf(index.visits)};
 }
 
 RuleIndex<AdjectiveRule> indexRules(const RuleSet<AdjectiveRule>& set) { return buildIndex(set); }

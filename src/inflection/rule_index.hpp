@@ -44,6 +44,31 @@ struct StemShape {
   bool operator==(const StemShape&) const = default;
 };
 
+/// Where a verb rule's form puts the stem before its fixed tail: after the
+/// rule's prefix and before a table ending of `column` (a regular rule), or
+/// before the tail alone, the word less `wordLength` characters (a rule
+/// restricted to a word or ending, not a named-word rule).
+struct StemPlace {
+  std::string prefix;          ///< regular rules: romaji before the stem, without spaces
+  std::int32_t column = 0;     ///< regular rules: the ending column
+  std::size_t wordLength = 0;  ///< word rules: the length of the rule's word
+  bool wordRule = false;
+
+  auto operator<=>(const StemPlace&) const = default;
+};
+
+/// The verb rules that make forms (all but exception rules) whose fixed
+/// tail, spaces left out, is `tail`: the suffix and auxiliary of a regular
+/// rule, the replacement of a word rule. A form can come only from rules
+/// whose tail ends it.
+struct TailGroup {
+  std::string tail;
+  std::vector<std::uint32_t> visits;  ///< positions in `visits`, rising
+  std::vector<StemPlace> places;      ///< distinct; none for named-word rules
+
+  bool operator<(std::string_view other) const { return tail < other; }
+};
+
 /// What the engines and the reverse search read of a RuleSet, built once
 /// when the set is loaded (indexRules).
 /// Warning: points into that RuleSet, which must outlive the index unchanged.
@@ -56,7 +81,6 @@ struct RuleIndex {
   std::map<std::string, std::pair<std::size_t, std::size_t>, std::less<>> visitsOfCase;
   std::uint32_t slotCount = 0;                           ///< distinct (caseId, subCaseId) pairs
   std::vector<std::vector<std::uint32_t>> visitsOfSlot;  ///< per slot, its positions in visits
-  std::vector<StemShape> stemShapes;                     ///< verb rules only: distinct shapes
   std::vector<std::string> namedWords;  ///< words named by named-word rules, sorted, distinct
 
   /// The visits of a request for `caseName` (empty: all cases), in order; a
@@ -73,6 +97,15 @@ struct RuleIndex {
 /// Builds the index of `set`.
 RuleIndex<InflectionRule> indexRules(const RuleSet<InflectionRule>& set);
 RuleIndex<AdjectiveRule> indexRules(const RuleSet<AdjectiveRule>& set);
+
+/// What only the reverse search reads of the verb rules, built from their
+/// index (indexVerbSearch). Warning: points into that index's rule set.
+struct VerbSearchIndex {
+  std::vector<StemShape> stemShapes;  ///< distinct
+  std::vector<TailGroup> tails;       ///< sorted by tail, distinct
+};
+
+VerbSearchIndex indexVerbSearch(const RuleIndex<InflectionRule>& index);
 
 /// The rules whose forms a request for `caseName` (empty: all cases) builds
 /// for a word of `wordClass`, appended in order: those `applies` accepts,
@@ -98,4 +131,26 @@ void chooseRules(const RuleIndex<Rule>& index, std::string_view caseName, std::i
   for (const IndexedRule<Rule>* visit : candidates) {
     if (slots[visit->slot].produces(visit->candidate())) chosen.push_back(visit->rule);
   }
+}
+
+/// The last rule chooseRules would append for a request of all cases, or
+/// null when it would append none: walking back from the last visit, the
+/// first that `applies` accepts and its slot lets produce. Reads only the
+/// slots it reaches.
+template <typename Rule, typename Applies>
+const Rule* lastChosenRule(const RuleIndex<Rule>& index, std::int16_t wordClass, Applies applies) {
+  const auto wordBits = static_cast<std::uint16_t>(wordClass);
+  const auto serves = [&](const IndexedRule<Rule>& visit) {
+    return (visit.anyClass || (visit.appliesTo & wordBits) != 0) && applies(*visit.rule);
+  };
+  for (auto visit = index.visits.rbegin(); visit != index.visits.rend(); ++visit) {
+    if (!serves(*visit)) continue;
+    SlotOutcome outcome;
+    for (const std::uint32_t position : index.visitsOfSlot[visit->slot]) {
+      const IndexedRule<Rule>& other = index.visits[position];
+      if (serves(other)) outcome.record(other.candidate());
+    }
+    if (outcome.produces(visit->candidate())) return visit->rule;
+  }
+  return nullptr;
 }

@@ -21,12 +21,12 @@ struct CaseLine {
   std::int32_t count = 0;
 };
 
-CaseLine readCaseLine(const std::string& line) {
+CaseLine readCaseLine(std::string_view line) {
   std::string_view rest = line;
   CaseLine c;
-  c.name = nextField(rest, kSeparator);
-  c.id = toInt16(nextField(rest, kSeparator));
-  c.count = toInt32(nextField(rest, kSeparator));
+  c.name = nextFieldView(rest, kSeparator);
+  c.id = toInt16(nextFieldView(rest, kSeparator));
+  c.count = toInt32(nextFieldView(rest, kSeparator));
   return c;
 }
 
@@ -41,22 +41,21 @@ struct VerbGroupLine {
   std::string gloss;
 };
 
-VerbGroupLine readVerbGroupLine(const std::string& line) {
+VerbGroupLine readVerbGroupLine(std::string_view line) {
   std::string_view rest = line;
   VerbGroupLine g;
-  g.subCaseId = toInt16(nextField(rest, kSeparator));
-  g.ruleCount = toInt32(nextField(rest, kSeparator));
-  g.sense = toInt32(nextField(rest, kSeparator));
-  g.politeness = toInt32(nextField(rest, kSeparator));
-  g.attitude = toInt32(nextField(rest, kSeparator));
-  g.colloquial = toInt32(nextField(rest, kSeparator)) != 0 ? 1 : 0;
-  g.addedCases = toCaseIdList(nextField(rest, kSeparator));
-  g.gloss = nextField(rest, kSeparator);
+  g.subCaseId = toInt16(nextFieldView(rest, kSeparator));
+  g.ruleCount = toInt32(nextFieldView(rest, kSeparator));
+  g.sense = toInt32(nextFieldView(rest, kSeparator));
+  g.politeness = toInt32(nextFieldView(rest, kSeparator));
+  g.attitude = toInt32(nextFieldView(rest, kSeparator));
+  g.colloquial = toInt32(nextFieldView(rest, kSeparator)) != 0 ? 1 : 0;
+  g.addedCases = toCaseIdList(nextFieldView(rest, kSeparator));
+  g.gloss = nextFieldView(rest, kSeparator);
   return g;
 }
 
-InflectionRule readVerbRuleLine(const std::string& line, const CaseLine& c,
-                                const VerbGroupLine& g) {
+InflectionRule readVerbRuleLine(std::string_view line, const CaseLine& c, const VerbGroupLine& g) {
   std::string_view rest = line;
   InflectionRule rule;
   rule.subCaseId = g.subCaseId;
@@ -68,43 +67,46 @@ InflectionRule readVerbRuleLine(const std::string& line, const CaseLine& c,
   rule.colloquial = g.colloquial;
   rule.gloss = g.gloss;
   rule.addedCases = g.addedCases;
-  rule.appliesTo = toUInt16(nextField(rest, kSeparator));
-  rule.word = nextField(rest, kSeparator);
-  rule.resultClass = toInt16(nextField(rest, kSeparator));
+  rule.appliesTo = toUInt16(nextFieldView(rest, kSeparator));
+  rule.word = nextFieldView(rest, kSeparator);
+  rule.resultClass = toInt16(nextFieldView(rest, kSeparator));
   // Kept as written: assembly reads a column outside the table as empty.
-  rule.formation.endingColumn = toInt32(nextField(rest, kSeparator));
-  rule.formation.prefix = nextField(rest, kSeparator);
-  rule.formation.suffix = nextField(rest, kSeparator);
-  rule.formation.auxiliary = nextField(rest, kSeparator);
-  rule.formation.writtenTail = nextField(rest, kSeparator);
+  rule.formation.endingColumn = toInt32(nextFieldView(rest, kSeparator));
+  rule.formation.prefix = nextFieldView(rest, kSeparator);
+  rule.formation.suffix = nextFieldView(rest, kSeparator);
+  rule.formation.auxiliary = nextFieldView(rest, kSeparator);
+  rule.formation.writtenTail = nextFieldView(rest, kSeparator);
   return rule;
 }
 
-AdjectiveRule readAdjectiveRuleLine(const std::string& line, const CaseLine& c) {
+AdjectiveRule readAdjectiveRuleLine(std::string_view line, const CaseLine& c) {
   std::string_view rest = line;
   AdjectiveRule rule;
   rule.caseId = c.id;
   rule.caseName = c.name;
-  rule.subCaseId = toInt16(nextField(rest, kSeparator));
-  rule.resultClass = toInt16(nextField(rest, kSeparator));
-  rule.sense = toInt32(nextField(rest, kSeparator));
-  rule.politeness = toInt32(nextField(rest, kSeparator));
-  rule.addedCases = toCaseIdList(nextField(rest, kSeparator));
-  rule.gloss = nextField(rest, kSeparator);
-  rule.ending = nextField(rest, kSeparator);
+  rule.subCaseId = toInt16(nextFieldView(rest, kSeparator));
+  rule.resultClass = toInt16(nextFieldView(rest, kSeparator));
+  rule.sense = toInt32(nextFieldView(rest, kSeparator));
+  rule.politeness = toInt32(nextFieldView(rest, kSeparator));
+  rule.addedCases = toCaseIdList(nextFieldView(rest, kSeparator));
+  rule.gloss = nextFieldView(rest, kSeparator);
+  rule.ending = nextFieldView(rest, kSeparator);
   // An 8th field names the one adjective a rule with the NamedWord bit
   // serves; any other line ignores it, as it ignores every extra field.
   if ((static_cast<std::uint16_t>(rule.resultClass) & NamedWord) != 0) {
-    rule.word = nextField(rest, kSeparator);
+    rule.word = nextFieldView(rest, kSeparator);
   }
   return rule;
 }
 
-/// Files a rule after those already filed under its name.
+/// Files a rule after those already filed under its name, which end at
+/// `end` (the first rule filed under a later name): the rules of one case
+/// line come together, so the place is searched once per case line.
 template <typename Rule>
-void fileRule(RuleSet<Rule>& set, Rule rule) {
+void fileRule(RuleSet<Rule>& set, typename std::multimap<std::string, Rule>::iterator end,
+              Rule rule) {
   std::string name = rule.caseName;
-  set.rules.emplace_hint(set.rules.upper_bound(name), std::move(name), std::move(rule));
+  set.rules.emplace_hint(end, std::move(name), std::move(rule));
 }
 
 /// Reads the header count, then that many case lines, each followed by the
@@ -124,18 +126,20 @@ RuleSet<Rule> readRuleSet(std::istream& in, ReadCase readCase) {
 
 /// A verb case: its group lines, each followed by its rule lines.
 void readVerbCase(RuleLineReader& lines, const CaseLine& c, RuleSet<InflectionRule>& set) {
+  const auto end = set.rules.upper_bound(c.name);
   for (std::int32_t g = 0; g < c.count && lines.mayContinue(); ++g) {
     const VerbGroupLine group = readVerbGroupLine(lines.nextLine());
     for (std::int32_t r = 0; r < group.ruleCount && lines.mayContinue(); ++r) {
-      fileRule(set, readVerbRuleLine(lines.nextLine(), c, group));
+      fileRule(set, end, readVerbRuleLine(lines.nextLine(), c, group));
     }
   }
 }
 
 /// An adjective case: its rule lines.
 void readAdjectiveCase(RuleLineReader& lines, const CaseLine& c, RuleSet<AdjectiveRule>& set) {
+  const auto end = set.rules.upper_bound(c.name);
   for (std::int32_t r = 0; r < c.count && lines.mayContinue(); ++r) {
-    fileRule(set, readAdjectiveRuleLine(lines.nextLine(), c));
+    fileRule(set, end, readAdjectiveRuleLine(lines.nextLine(), c));
   }
 }
 
@@ -144,6 +148,7 @@ void readAdjectiveCase(RuleLineReader& lines, const CaseLine& c, RuleSet<Adjecti
 void ConjugationEngine::loadVerbRules(std::istream& in) {
   verbRules_ = readRuleSet<InflectionRule>(in, readVerbCase);
   verbIndex_ = indexRules(verbRules_);
+  verbSearch_.reset();
 }
 
 bool ConjugationEngine::loadVerbRules(const std::string& fileName) {

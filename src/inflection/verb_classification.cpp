@@ -14,7 +14,7 @@
 
 namespace {
 
-bool listed(const std::vector<std::string>& list, const std::string& word) {
+bool listed(const std::vector<std::string>& list, std::string_view word) {
   return std::find(list.begin(), list.end(), word) != list.end();
 }
 
@@ -57,13 +57,13 @@ bool ConjugationEngine::loadVerbClasses(const std::string& fileName) {
   return opened && complete;
 }
 
-std::int16_t ConjugationEngine::classifyVerb(const std::string& verb) const {
+std::int16_t ConjugationEngine::classifyVerb(std::string_view verb) const {
   const VerbClassLists& lists = classLists_;
   if (listed(lists.copulas, verb)) return Copula;
   if (listed(lists.suruEndingGodans, verb)) return Godan;
 
   // Compounds such as "ai suru" are listed without their space.
-  std::string joined = verb;
+  std::string joined(verb);
   if (verb.size() >= 6 && verb.ends_with(" suru")) joined.erase(verb.size() - 5, 1);
   if (listed(lists.specialSuruConj, joined)) return IrregularSuru;
 

@@ -81,18 +81,16 @@ void ConjugationEngine::conjugateVerb(InflectionResult word, const std::string& 
   for (const InflectionRule* rule : chosen) results.push_back(applyRule(*rule, word, kana_));
 }
 
-void ConjugationEngine::conjugateVerbRomaji(const InflectionResult& word,
-                                           const std::string& caseName,
-                                           std::int32_t senseFilter,
-                                           std::int16_t politenessFilter,
-                                           std::vector<std::string>& forms) const {
-  std::vector<const InflectionRule*> chosen;
-  chooseVerbRules(word, caseName, senseFilter, politenessFilter, chosen);
-  forms.reserve(forms.size() + chosen.size());
-  for (const InflectionRule* rule : chosen) {
-    forms.push_back(rule->word.empty() ? regularFormRomaji(*rule, word)
-                                       : wordFormRomaji(*rule, rule->word, word));
-  }
+bool ConjugationEngine::lastVerbFormRomaji(const InflectionResult& word,
+                                           std::string& romaji) const {
+  const InflectionRule* last =
+      lastChosenRule(verbIndex_, word.wordClass, [&](const InflectionRule& rule) {
+        return ruleApplies(rule, word, 0, 0, classLists_.auxiliaries);
+      });
+  if (last == nullptr) return false;
+  romaji =
+      last->word.empty() ? regularFormRomaji(*last, word) : wordFormRomaji(*last, last->word, word);
+  return true;
 }
 
 void conjugateCopula(const std::string& caseName, std::int32_t senseFilter,

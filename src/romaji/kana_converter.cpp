@@ -16,20 +16,19 @@ std::string_view pieceAt(std::string_view word, std::size_t pos, std::size_t cou
 }
 
 /// The character at `pos`, or a space past the end, so lookahead is safe.
-char charAt(std::string_view word, std::size_t pos) {
-  return pos < word.size() ? word[pos] : ' ';
-}
+char charAt(std::string_view word, std::size_t pos) { return pos < word.size() ? word[pos] : ' '; }
 
-/// Replaces every doubling marker by the character after it, working from
-/// the end so that a run of markers all take the final consonant. A marker
-/// with nothing after it doubles nothing and is dropped.
-void resolveDoublingMarkers(std::string& romaji) {
-  if (!romaji.empty() && romaji.back() == kDoublingMarker) {
+/// Replaces every doubling marker of `romaji` from `start` on by the
+/// character after it, working from the end so that a run of markers all
+/// take the final consonant. A marker with nothing after it doubles nothing
+/// and is dropped.
+void resolveDoublingMarkers(std::string& romaji, std::size_t start) {
+  if (romaji.size() > start && romaji.back() == kDoublingMarker) {
     std::size_t end = romaji.size();
-    while (end > 0 && romaji[end - 1] == kDoublingMarker) --end;
+    while (end > start && romaji[end - 1] == kDoublingMarker) --end;
     romaji.resize(end);
   }
-  for (std::size_t i = romaji.size(); i-- > 1;) {
+  for (std::size_t i = romaji.size(); i-- > start + 1;) {
     if (romaji[i - 1] == kDoublingMarker) romaji[i - 1] = romaji[i];
   }
 }
@@ -86,6 +85,13 @@ KanaConverter::KanaConverter() {
       if (unit.size() == 4) endsAPair_[packKana(unit.substr(2))] = true;
     }
   }
+  for (std::size_t i = 0; i < kanaRows_.size(); ++i) {
+    const char unit[] = {static_cast<char>(0xA4 + i / 256), static_cast<char>(i % 256)};
+    const std::string_view kana(unit, 2);
+    std::uint16_t row = hiraganaIndex_.find(kana);
+    if (row == UnitIndex::kNoRow) row = katakanaIndex_.find(kana);
+    kanaRows_[i] = row;
+  }
 }
 
 bool KanaConverter::isSyllable(std::string_view romaji) const {
@@ -93,6 +99,14 @@ bool KanaConverter::isSyllable(std::string_view romaji) const {
 }
 
 std::string_view KanaConverter::kanaUnitRomaji(std::string_view kana) const {
+  if (kana.size() == 2) {
+    const std::size_t packed = packKana(kana);
+    if (packed >= 0xA400 && packed < 0xA600) {
+      if (const std::uint16_t row = kanaRows_[packed - 0xA400]; row != UnitIndex::kNoRow) {
+        return SyllableTable[row].romaji;
+      }
+    }
+  }
   if (std::uint16_t row = hiraganaIndex_.find(kana); row != UnitIndex::kNoRow) {
     return SyllableTable[row].romaji;
   }
@@ -158,10 +172,12 @@ std::string KanaConverter::toKana(std::string_view romaji) const {
     } else if (isDoublingConsonant(c) && charAt(romaji, i + 1) == c) {
       kana += kHiraganaSmallTsu;
       ++i;
-    } else if (std::uint16_t row3 = romajiIndex_.find(pieceAt(romaji, i, 3)); row3 != UnitIndex::kNoRow) {
+    } else if (std::uint16_t row3 = romajiIndex_.find(pieceAt(romaji, i, 3));
+               row3 != UnitIndex::kNoRow) {
       kana += SyllableTable[row3].hiragana;
       i += 3;
-    } else if (std::uint16_t row2 = romajiIndex_.find(pieceAt(romaji, i, 2)); row2 != UnitIndex::kNoRow) {
+    } else if (std::uint16_t row2 = romajiIndex_.find(pieceAt(romaji, i, 2));
+               row2 != UnitIndex::kNoRow) {
       kana += SyllableTable[row2].hiragana;
       i += 2;
     } else {
@@ -184,20 +200,29 @@ std::string KanaConverter::toRomaji(std::string_view kana) const {
   // Most kana take two letters: a short reading's romaji stays in the
   // string itself, with no allocation.
   romaji.reserve(kana.size());
+  appendRomaji(kana, romaji);
+  return romaji;
+}
+
+void KanaConverter::appendRomaji(std::string_view kana, std::string& out) const {
+  const std::size_t start = out.size();
+  const auto append = [&out](std::string_view letters) {
+    // Letter by letter: a syllable is one to three of them.
+    for (const char letter : letters) out.push_back(letter);
+  };
   std::size_t i = 0;
   // An odd last byte is no kana and is dropped.
   while (i + 1 < kana.size()) {
     if (kana.size() - i >= 4 && endsAPair_[packKana(kana.substr(i + 2, 2))]) {
       const std::string_view pair = kanaUnitRomaji(kana.substr(i, 4));
       if (!pair.empty()) {
-        romaji += pair;
+        append(pair);
         i += 4;
         continue;
       }
     }
-    romaji += kanaUnitRomaji(kana.substr(i, 2));
+    append(kanaUnitRomaji(kana.substr(i, 2)));
     i += 2;
   }
-  resolveDoublingMarkers(romaji);
-  return romaji;
+  resolveDoublingMarkers(out, start);
 }

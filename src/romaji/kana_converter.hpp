@@ -31,6 +31,8 @@ class KanaConverter {
   /// The romaji of an EUC-JP kana reading; units not in the table are dropped.
   /// A small tsu doubles the character after it and is dropped at the end.
   std::string toRomaji(std::string_view kana) const;
+  /// toRomaji's romaji appended to `out`, with no string of its own.
+  void appendRomaji(std::string_view kana, std::string& out) const;
 
  private:
   /// Open-addressed index from a unit of one to four bytes to its row of the
@@ -54,6 +56,11 @@ class KanaConverter {
   /// bytes pack to the index: a pair lookup can only succeed when its
   /// second kana is one of these.
   std::bitset<0x10000> endsAPair_;
+
+  /// The row of each two-byte hiragana or katakana unit (lead byte 0xA4 or
+  /// 0xA5, then the second byte), as the two indexes below give it, or
+  /// kNoRow: most readings are made of these alone.
+  std::array<std::uint16_t, 512> kanaRows_{};
 
   UnitIndex romajiIndex_;    ///< the syllables, and through their rows their hiragana
   UnitIndex hiraganaIndex_;  ///< hiragana to romaji, tried first

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -56,7 +57,7 @@ std::string findLookupKey(const std::string& romaji, const std::vector<std::stri
 Outcome takeEntry(const DictionaryEntry& entry, InflectionResult& word, ShellContext& context) {
   copyEntryTexts(entry, word);
   word.attitude = entry.attitude;
-  word.extended = entry.extended;
+  std::copy(entry.extended.begin(), entry.extended.end(), word.extended.begin());
   if (entry.wordClass != 0) {
     word.wordClass = entry.wordClass;
     return Outcome::Continue;

@@ -34,7 +34,7 @@ std::string k(const char* romaji) { return kana().toKana(romaji); }
 
 std::vector<std::string> keysOf(const Dictionary& dictionary) {
   std::vector<std::string> keys;
-  for (const DictionaryEntry& entry : dictionary) keys.push_back(entry.romaji);
+  for (const DictionaryEntry& entry : dictionary) keys.emplace_back(entry.romaji);
   return keys;
 }
 
@@ -69,7 +69,7 @@ TEST(LoadVerbFile, ReadsPlainAndExtendedEntriesOfTheWorkedExample) {
   ASSERT_EQ(found.size(), 1u);
   EXPECT_EQ(found[0].meaning, "to return");
   EXPECT_EQ(found[0].extended,
-            (std::array<std::string, 5>{"return", "returns", "returning", "returned", "returned"}));
+            (std::array<std::string_view, 5>{"return", "returns", "returning", "returned", "returned"}));
 }
 
 TEST(LoadVerbFile, FieldsKeepTheirBytesWhateverTheLineEnding) {
@@ -115,7 +115,7 @@ TEST(LoadVerbFile, ExtendedEntryWithCarriageReturnsDropsOnlyTheLastOne) {
   std::vector<DictionaryEntry> found;
   ASSERT_TRUE(dictionary.lookup("miru", found));
   EXPECT_EQ(found[0].extended,
-            (std::array<std::string, 5>{"see", "sees", "seeing", "saw", "seen"}));
+            (std::array<std::string_view, 5>{"see", "sees", "seeing", "saw", "seen"}));
 }
 
 TEST(LoadVerbFile, LoadsOnlyAsManyLinesAsTheHeaderCounts) {
@@ -257,7 +257,7 @@ TEST(LoadAdjectiveFile, ClassIsTrueAdjectiveAndTheExtendedFieldTakesTheRestOfThe
   ASSERT_TRUE(dictionary.lookup("yasui", found));
   EXPECT_EQ(found[0].meaning, "cheap");
   EXPECT_EQ(found[0].extended,
-            (std::array<std::string, 5>{"cheap\tand\tmore", "", "", "", ""}));
+            (std::array<std::string_view, 5>{"cheap\tand\tmore", "", "", "", ""}));
 
   ASSERT_TRUE(dictionary.lookup("ooi", found));
   EXPECT_EQ(found[0].meaning, "");

@@ -33,7 +33,7 @@ InflectionResult plainVerbCandidate(const DictionaryEntry& entry, std::int16_t w
   word.reading = entry.reading;
   word.attitude = entry.attitude;
   word.gloss = entry.meaning;
-  word.extended = entry.extended;
+  std::copy(entry.extended.begin(), entry.extended.end(), word.extended.begin());
   return word;
 }
 
@@ -100,7 +100,7 @@ std::vector<std::vector<InflectionResult>> plainReverseSearchVerbs(
   const std::set<std::string> namedWords = plainNamedWords(engine);
   std::vector<InflectionResult> results;
   for (const DictionaryEntry& entry : engine.verbDictionary()) {
-    const std::string& key = entry.romaji;
+    const std::string key(entry.romaji);
     const std::int16_t wordClass =
         entry.wordClass != 0 ? entry.wordClass : engine.classifyVerb(key);
     const std::string stem = wordClass == Itidan ? splitItidan(key).first : splitGodan(key).first;
@@ -132,7 +132,7 @@ std::vector<InflectionResult> plainReverseSearchAdjectives(const ConjugationEngi
   if (form.size() < 2) return found;
   const std::set<std::string> namedWords = plainNamedAdjectives(engine);
   for (const DictionaryEntry& entry : engine.adjectiveDictionary()) {
-    const std::string& key = entry.romaji;
+    const std::string key(entry.romaji);
     if (!namedWords.contains(key)) {
       if (key.empty() || key[0] != form[0]) continue;
       if (form.find(key.substr(0, key.size() - 1)) == std::string::npos) continue;
@@ -296,7 +296,7 @@ Forms pushedAsideForms(const BundledEngine& data, std::size_t perWord) {
   std::size_t irregular = 0;
   std::vector<InflectionResult> real;
   for (const DictionaryEntry& entry : data.engine.verbDictionary()) {
-    const std::string& key = entry.romaji;
+    const std::string key(entry.romaji);
     InflectionResult word;
     word.romaji = key;
     word.wordClass = entry.wordClass != 0 ? entry.wordClass : data.engine.classifyVerb(key);
@@ -323,7 +323,7 @@ Forms extensionForms(const ConjugationEngine& engine) {
   std::vector<InflectionResult> results;
   std::size_t entry = 0;
   for (const DictionaryEntry& dictionaryEntry : engine.verbDictionary()) {
-    const std::string& key = dictionaryEntry.romaji;
+    const std::string key(dictionaryEntry.romaji);
     if (entry++ % 1500 != 0 && !named.contains(key)) continue;
     InflectionResult word;
     word.romaji = key;
@@ -342,7 +342,7 @@ Forms extensionForms(const ConjugationEngine& engine) {
   }
   entry = 0;
   for (const DictionaryEntry& dictionaryEntry : engine.adjectiveDictionary()) {
-    const std::string& key = dictionaryEntry.romaji;
+    const std::string key(dictionaryEntry.romaji);
     if (entry++ % 300 != 0 && !namedAdjectives.contains(key)) continue;
     results.clear();
     engine.conjugateAdjective(InflectionResult(key, TrueAdjective), "Extension Appearance", 0, 0,

@@ -24,10 +24,10 @@ std::size_t countLines(const std::string& text, const std::string& line) {
 void checkDictionary(const Dictionary& dictionary, const KanaConverter& kana,
                      const std::string& console, bool adjectives) {
   // Entries come in key order, each keyed by its reading.
-  const std::string* previous = nullptr;
+  const std::string_view* previous = nullptr;
   std::size_t extendedEntries = 0;
   for (const DictionaryEntry& entry : dictionary) {
-    const std::string& key = entry.romaji;
+    const std::string_view& key = entry.romaji;
     FUZZ_CHECK(key == kana.toRomaji(entry.reading));
     if (previous != nullptr) FUZZ_CHECK(*previous <= key);
     previous = &key;
@@ -37,7 +37,7 @@ void checkDictionary(const Dictionary& dictionary, const KanaConverter& kana,
       for (std::size_t i = 1; i < entry.extended.size(); ++i) FUZZ_CHECK(entry.extended[i].empty());
     }
     bool extended = false;
-    for (const std::string& field : entry.extended) extended = extended || !field.empty();
+    for (const std::string_view field : entry.extended) extended = extended || !field.empty();
     if (extended) ++extendedEntries;
   }
   // Every extended entry was announced (an announced one may have empty fields).

@@ -108,7 +108,7 @@ TEST(BundledWords, EveryDictionaryVerbConjugatesIntoValidSpellingsOnly) {
   InvalidForms invalidForms;
   std::vector<InflectionResult> forms;
   for (const DictionaryEntry& entry : e.verbDictionary()) {
-    const std::string& key = entry.romaji;
+    const std::string key(entry.romaji);
     std::int16_t wordClass = entry.wordClass != 0 ? entry.wordClass : e.classifyVerb(key);
     if (wordClass == ItidanOrGodan) wordClass = Itidan;
     InflectionResult word = wordOf(entry, wordClass);
@@ -126,7 +126,7 @@ TEST(BundledWords, EveryDictionaryAdjectiveConjugatesIntoValidSpellingsOnly) {
   InvalidForms invalidForms;
   std::vector<InflectionResult> forms;
   for (const DictionaryEntry& entry : e.adjectiveDictionary()) {
-    const std::string& key = entry.romaji;
+    const std::string key(entry.romaji);
     InflectionResult word = wordOf(entry, TrueAdjective);
     forms.clear();
     e.conjugateAdjective(word, "", 0, 0, forms);
@@ -152,10 +152,10 @@ TEST(BundledWords, EveryMenuTellsItsEntriesApartEverydayWordsFirst) {
     std::map<std::string, std::set<std::string>> shownByKey;
     std::map<std::string, bool> labelSeen;
     for (const DictionaryEntry& entry : *dictionary) {
-      const std::string& key = entry.romaji;
-      EXPECT_TRUE(shownByKey[key].insert(entry.meaning.substr(0, width)).second)
+      const std::string key(entry.romaji);
+      EXPECT_TRUE(shownByKey[key].insert(std::string(entry.meaning.substr(0, width))).second)
           << key << ": two entries read \"" << entry.meaning << "\"";
-      const bool marked = labelled(entry.meaning);
+      const bool marked = labelled(std::string(entry.meaning));
       EXPECT_FALSE(labelSeen[key] && !marked) << key << ": \"" << entry.meaning << "\" follows a labelled word";
       labelSeen[key] = labelSeen[key] || marked;
     }

@@ -89,9 +89,9 @@ bool parseOptions(int argc, char** argv, Options& options) {
 }
 
 // EUC-JP to UTF-8 for the report only; bytes that do not convert become '?'.
-std::string toUtf8(const std::string& euc) {
+std::string toUtf8(std::string_view euc) {
   iconv_t cd = iconv_open("UTF-8", "EUC-JP");
-  if (cd == reinterpret_cast<iconv_t>(-1)) return euc;
+  if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(euc);
   std::string out(euc.size() * 2 + 4, '\0');
   char* in = const_cast<char*>(euc.data());
   std::size_t inLeft = euc.size();
@@ -189,7 +189,7 @@ Matches matchWords(const Dictionary& dictionary, const IpadicLexicon& lexicon, b
   Matches matches;
   std::set<std::string> seen;
   for (const DictionaryEntry& entry : dictionary) {
-    const std::string& romaji = entry.romaji;
+    const std::string romaji(entry.romaji);
     const std::string key = ipadicKey(entry.written, romaji);
     if (!seen.insert(key).second) continue;
     ++matches.dictionaryWords;
@@ -237,7 +237,7 @@ InflectionResult wordToConjugate(const MatchedWord& matched, const ConjugationEn
   word.romaji = entry.romaji;
   word.attitude = entry.attitude;
   word.meaning = entry.meaning;
-  word.extended = entry.extended;
+  std::copy(entry.extended.begin(), entry.extended.end(), word.extended.begin());
   if (!verb) {
     word.wordClass = TrueAdjective;
     // The adjective flow conjugates ii through yoi.
@@ -271,7 +271,7 @@ std::string describeWord(const MatchedWord& matched, const ConjugationEngine& en
   for (const IpadicWord* block : matched.blocks) {
     types += (types.empty() ? "" : " / ") + toUtf8(block->conjugationType);
   }
-  return toUtf8(matched.entry.written) + " " + matched.entry.romaji + " (class " +
+  return toUtf8(matched.entry.written) + " " + std::string(matched.entry.romaji) + " (class " +
          std::to_string(word.wordClass) + ", IPADIC " + types +
          (matched.classesAgree ? "" : ", classes disagree") + ")";
 }
@@ -477,11 +477,11 @@ bool analysesAsOwnWord(const std::vector<Morpheme>& morphemes, const MatchedWord
                        bool verb, const ConjugationEngine& engine) {
   const KanaConverter& kana = engine.kana();
   const DictionaryEntry& entry = word.entry;
-  std::vector<std::string> accepted = {entry.written, entry.reading};
+  std::vector<std::string> accepted = {std::string(entry.written), std::string(entry.reading)};
   std::vector<std::string> stems;  // need more after them
   std::vector<std::string> wholeStems;  // may stand alone
   const std::string suru = kana.toKana("suru");
-  for (const std::string& spelling : {entry.written, entry.reading}) {
+  for (const std::string& spelling : {std::string(entry.written), std::string(entry.reading)}) {
     std::string twin;
     if (!verb) {
       if (replaceEnding(spelling, kana.toKana("i"), kana.toKana("garu"), twin)) {
@@ -539,7 +539,7 @@ std::string lexiconTeForm(const MatchedWord& word, bool verb, const KanaConverte
   };
   if (!verb) {
     const std::string adverbial = stem(ipadic::kContinuativeTe);
-    return adverbial.empty() ? word.entry.written : adverbial + kana.toKana("te");
+    return adverbial.empty() ? std::string(word.entry.written) : adverbial + kana.toKana("te");
   }
   // The lexicon lists no continuative for the suru and -zuru types.
   const std::string_view type = block.conjugationType;
@@ -557,7 +557,7 @@ std::string lexiconTeForm(const MatchedWord& word, bool verb, const KanaConverte
     const std::string continuative = stem(form);
     if (!continuative.empty()) return continuative + kana.toKana(voiced ? "de" : "te");
   }
-  return word.entry.written;
+  return std::string(word.entry.written);
 }
 
 // The words written with kanji (a form in kana alone says nothing MeCab can
@@ -575,7 +575,7 @@ bool checkableWords(const Matches& matches, const ConjugationEngine& engine, boo
   for (const MatchedWord& word : matches.words) {
     if (!hasKanji(word.entry.written)) continue;
     written.push_back(&word);
-    lines.push_back(word.entry.written);
+    lines.emplace_back(word.entry.written);
     lines.push_back(lexiconTeForm(word, verb, engine.kana()));
   }
   Analyses analyses;
@@ -637,7 +637,7 @@ int runMecabCheck(const Matches& verbs, const Matches& adjectives,
     }
     misses.push_back({std::string(i < verbForms ? "verb " : "adjective ") + sample[i].caseName,
                       toUtf8(sample[i].written) + " of " + toUtf8(entry.written) + " " +
-                          entry.romaji + ": " + analysis});
+                          std::string(entry.romaji) + ": " + analysis});
   }
   std::ostringstream summary;
   summary << "MeCab check: " << analysed << " of " << sample.size() << " written forms ("
