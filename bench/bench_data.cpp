@@ -1,5 +1,6 @@
 #include "bench_data.hpp"
 
+#include <chrono>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -69,4 +70,16 @@ std::vector<InflectionResult> sampleWords(const ConjugationEngine& engine, std::
     words.push_back(wordOf(*entry, TrueAdjective));
   }
   return words;
+}
+
+double timedSearch(const ConjugationEngine& engine, const SearchForm& form,
+                   std::vector<InflectionResult>& candidates) {
+  const auto start = std::chrono::steady_clock::now();
+  if (form.adjective) {
+    engine.reverseSearchAdjectives(form.form, candidates);
+  } else {
+    engine.reverseSearchVerbs(form.form, candidates);
+  }
+  const auto stop = std::chrono::steady_clock::now();
+  return std::chrono::duration<double, std::milli>(stop - start).count();
 }

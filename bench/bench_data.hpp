@@ -24,6 +24,11 @@ struct SearchForm {
 /// Reads the form list: one form per line, "v<TAB>form" or "a<TAB>form".
 std::vector<SearchForm> readFormList(const std::string& path);
 
+/// Runs the reverse search of `form` in its dictionary into `candidates`
+/// and returns how long it took, in milliseconds.
+double timedSearch(const ConjugationEngine& engine, const SearchForm& form,
+                   std::vector<InflectionResult>& candidates);
+
 /// A dozen dictionary verbs of every class present in the verb dictionary,
 /// spread evenly over the key order, then a dozen adjectives (class 256).
 /// Each is the word a conj flow would hand to the engine.

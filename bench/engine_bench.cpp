@@ -87,15 +87,9 @@ void BM_RconjFormList(benchmark::State& state) {
   for (auto _ : state) {
     for (std::size_t i = 0; i < forms.size(); ++i) {
       std::vector<InflectionResult> candidates;
-      const auto start = std::chrono::steady_clock::now();
-      if (forms[i].adjective) {
-        data.engine.reverseSearchAdjectives(forms[i].form, candidates);
-      } else {
-        data.engine.reverseSearchVerbs(forms[i].form, candidates);
-      }
-      const auto stop = std::chrono::steady_clock::now();
+      const double milliseconds = timedSearch(data.engine, forms[i], candidates);
       benchmark::DoNotOptimize(candidates.data());
-      times[i].push_back(std::chrono::duration<double, std::milli>(stop - start).count());
+      times[i].push_back(milliseconds);
     }
   }
   std::vector<double> perForm;
