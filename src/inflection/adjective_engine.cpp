@@ -55,7 +55,7 @@ void ConjugationEngine::chooseAdjectiveRules(const InflectionResult& word,
                                              std::int32_t senseFilter,
                                              std::int16_t politenessFilter,
                                              std::vector<const AdjectiveRule*>& chosen) const {
-  chooseRules(adjectiveIndex_, caseName, word.wordClass, chosen, [&](const AdjectiveRule& rule) {
+  chooseRules(adjectiveRules_.get().index, caseName, word.wordClass, chosen, [&](const AdjectiveRule& rule) {
     return adjectiveRuleApplies(rule, word, senseFilter, politenessFilter);
   });
 }

@@ -112,9 +112,9 @@ void fileRule(RuleSet<Rule>& set, typename std::multimap<std::string, Rule>::ite
 /// Reads the header count, then that many case lines, each followed by the
 /// lines `readCase` (lines, case line, set) reads and files.
 template <typename Rule, typename ReadCase>
-RuleSet<Rule> readRuleSet(std::istream& in, ReadCase readCase) {
+RuleSet<Rule> readRuleSet(std::string_view text, ReadCase readCase) {
   RuleSet<Rule> set;
-  RuleLineReader lines(in);
+  RuleLineReader lines(text);
   const long long caseCount = lines.readHeaderCount();
   for (long long i = 0; i < caseCount && lines.mayContinue(); ++i) {
     const CaseLine c = readCaseLine(lines.nextLine());
@@ -145,9 +145,16 @@ void readAdjectiveCase(RuleLineReader& lines, const CaseLine& c, RuleSet<Adjecti
 
 }  // namespace
 
+RuleSet<InflectionRule> parseVerbRules(std::string_view text) {
+  return readRuleSet<InflectionRule>(text, readVerbCase);
+}
+
+RuleSet<AdjectiveRule> parseAdjectiveRules(std::string_view text) {
+  return readRuleSet<AdjectiveRule>(text, readAdjectiveCase);
+}
+
 void ConjugationEngine::loadVerbRules(std::istream& in) {
-  verbRules_ = readRuleSet<InflectionRule>(in, readVerbCase);
-  verbIndex_ = indexRules(verbRules_);
+  verbRules_.load(readRest(in));
   verbSearch_.reset();
 }
 
@@ -156,8 +163,7 @@ bool ConjugationEngine::loadVerbRules(const std::string& fileName) {
 }
 
 void ConjugationEngine::loadAdjectiveRules(std::istream& in) {
-  adjectiveRules_ = readRuleSet<AdjectiveRule>(in, readAdjectiveCase);
-  adjectiveIndex_ = indexRules(adjectiveRules_);
+  adjectiveRules_.load(readRest(in));
 }
 
 bool ConjugationEngine::loadAdjectiveRules(const std::string& fileName) {

@@ -67,7 +67,7 @@ InflectionResult applyRule(const InflectionRule& rule, const InflectionResult& w
 void ConjugationEngine::chooseVerbRules(const InflectionResult& word, const std::string& caseName,
                                         std::int32_t senseFilter, std::int16_t politenessFilter,
                                         std::vector<const InflectionRule*>& chosen) const {
-  chooseRules(verbIndex_, caseName, word.wordClass, chosen, [&](const InflectionRule& rule) {
+  chooseRules(verbRules_.get().index, caseName, word.wordClass, chosen, [&](const InflectionRule& rule) {
     return ruleApplies(rule, word, senseFilter, politenessFilter, classLists_.auxiliaries);
   });
 }
@@ -84,7 +84,7 @@ void ConjugationEngine::conjugateVerb(InflectionResult word, const std::string& 
 bool ConjugationEngine::lastVerbFormRomaji(const InflectionResult& word,
                                            std::string& romaji) const {
   const InflectionRule* last =
-      lastChosenRule(verbIndex_, word.wordClass, [&](const InflectionRule& rule) {
+      lastChosenRule(verbRules_.get().index, word.wordClass, [&](const InflectionRule& rule) {
         return ruleApplies(rule, word, 0, 0, classLists_.auxiliaries);
       });
   if (last == nullptr) return false;
