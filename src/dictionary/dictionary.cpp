@@ -200,26 +200,47 @@ void parseDictionary(std::string_view text, const KanaConverter& kana, std::ostr
   }
 }
 
-/// Whether `line` has exactly `tabs` TABs and, where `numbers`, digits
-/// alone (no more than a 16-bit and a 32-bit value can hold) in the third
-/// and fourth fields.
-bool isPlainLine(std::string_view line, std::size_t tabs, bool numbers) {
-  std::array<std::size_t, 4> at{};
-  std::size_t count = 0;
-  for (std::size_t tab = line.find('\t'); tab != std::string_view::npos;
-       tab = line.find('\t', tab + 1)) {
-    if (count == tabs || count == at.size()) return false;
-    at[count++] = tab;
+/// Whether `line` begins with `tabs` fields each ended by a TAB, the third
+/// and fourth (where `numbers`) digits alone, no more than a 16-bit and a
+/// 32-bit value can hold. Only those fields are read.
+bool hasPlainFields(std::string_view line, std::size_t tabs, bool numbers) {
+  const std::size_t texts = numbers ? 2 : tabs;  // fields of any bytes, TABs found by memchr
+  std::size_t at = 0;
+  for (std::size_t field = 0; field < texts; ++field) {
+    at = line.find('\t', at);
+    if (at == std::string_view::npos) return false;
+    ++at;
   }
-  if (count != tabs) return false;
-  if (!numbers) return true;
-  const auto digitsOnly = [&](std::size_t first, std::size_t last, std::size_t most) {
-    if (last - first == 0 || last - first > most) return false;
-    return std::all_of(line.begin() + static_cast<std::ptrdiff_t>(first),
-                       line.begin() + static_cast<std::ptrdiff_t>(last),
-                       [](char c) { return c >= '0' && c <= '9'; });
-  };
-  return digitsOnly(at[1] + 1, at[2], 4) && digitsOnly(at[2] + 1, at[3], 9);
+  for (std::size_t field = texts; field < tabs; ++field) {
+    const std::size_t first = at;
+    while (at < line.size() && line[at] >= '0' && line[at] <= '9') ++at;
+    if (at == first || at - first > (field == 2 ? 4u : 9u)) return false;
+    if (at == line.size() || line[at] != '\t') return false;
+    ++at;
+  }
+  return true;
+}
+
+/// How many bytes of `text` are TABs. Counted in blocks short enough for a
+/// count per byte lane, which the compiler keeps in vector registers.
+std::size_t countTabs(std::string_view text) {
+  constexpr std::size_t kLanes = 16;
+  constexpr std::size_t kBlock = 255 * kLanes;  // a lane counts at most 255
+  std::size_t total = 0;
+  while (!text.empty()) {
+    const std::size_t length = std::min(text.size(), kBlock);
+    std::array<std::uint8_t, kLanes> lanes{};
+    std::size_t i = 0;
+    for (; i + kLanes <= length; i += kLanes) {
+      for (std::size_t lane = 0; lane < kLanes; ++lane) {
+        lanes[lane] = static_cast<std::uint8_t>(lanes[lane] + (text[i + lane] == '\t'));
+      }
+    }
+    for (const std::uint8_t lane : lanes) total += lane;
+    for (; i < length; ++i) total += text[i] == '\t';
+    text.remove_prefix(length);
+  }
+  return total;
 }
 
 /// The positions of `entries` in key order, equal keys in file order.
@@ -266,21 +287,27 @@ const Dictionary::LineFormat kVerbLines{readVerbLine, 4, true};
 const Dictionary::LineFormat kAdjectiveLines{readAdjectiveLine, 2, false};
 
 /// True when parsing `text` is sure to print nothing: every entry line it
-/// would read is plain, so each is read on its own and its meaning ends at
-/// its line feed, never at a TAB. Any other text is left to the parse.
+/// would read begins with the plain fields and has no TAB after them, so
+/// each is read on its own and its meaning ends at its line feed, never at a
+/// TAB. The TABs of all those lines are counted in one sweep: a line with a
+/// TAB in its meaning makes the count exceed the plain fields' TABs. Any
+/// other text is left to the parse.
 bool parsePrintsNothing(std::string_view text, const Dictionary::LineFormat& format) {
   FieldReader header(text);
   std::int64_t count = 0;
   if (!header.readInteger(INT32_MIN, INT32_MAX, count)) return true;  // no entry is read
   if (!header.skipLine(kHeaderRemainderLimit)) return true;
-  std::size_t pos = header.position();
-  for (std::int64_t line = 0; line < count && pos < text.size(); ++line) {
+  const std::size_t first = header.position();
+  std::size_t pos = first;
+  std::size_t lines = 0;
+  for (; static_cast<std::int64_t>(lines) < count && pos < text.size(); ++lines) {
     const std::size_t lineFeed = text.find('\n', pos);
     const std::size_t end = lineFeed == std::string_view::npos ? text.size() : lineFeed;
-    if (!isPlainLine(text.substr(pos, end - pos), format.tabs, format.numbers)) return false;
+    if (!hasPlainFields(text.substr(pos, end - pos), format.tabs, format.numbers)) return false;
     pos = end + 1;
   }
-  return true;
+  const std::string_view read = text.substr(first, std::min(pos, text.size()) - first);
+  return countTabs(read) == lines * format.tabs;
 }
 
 }  // namespace
