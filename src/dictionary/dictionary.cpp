@@ -248,6 +248,15 @@ std::size_t countTabs(std::string_view text) {
 /// most comparisons read neither entry; romaji hold no zero byte, so a
 /// shorter key's padding sorts it first, as a string comparison would.
 std::vector<std::uint32_t> keyOrder(const Entries& entries) {
+  std::vector<std::uint32_t> order(entries.size());
+  // The bundled files are written in key order: then file order is the order.
+  const auto keyBefore = [](const DictionaryEntry& a, const DictionaryEntry& b) {
+    return a.romaji < b.romaji;
+  };
+  if (std::is_sorted(entries.begin(), entries.end(), keyBefore)) {
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<std::uint32_t>(i);
+    return order;
+  }
   struct Keyed {
     std::uint64_t head;
     std::uint32_t position;
@@ -263,10 +272,9 @@ std::vector<std::uint32_t> keyOrder(const Entries& entries) {
   }
   std::sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
     if (a.head != b.head) return a.head < b.head;
-    const int order = entries[a.position].romaji.compare(entries[b.position].romaji);
-    return order != 0 ? order < 0 : a.position < b.position;
+    const int comparison = entries[a.position].romaji.compare(entries[b.position].romaji);
+    return comparison != 0 ? comparison < 0 : a.position < b.position;
   });
-  std::vector<std::uint32_t> order(entries.size());
   for (std::size_t i = 0; i < order.size(); ++i) order[i] = keyed[i].position;
   return order;
 }
