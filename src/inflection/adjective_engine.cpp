@@ -19,8 +19,10 @@ bool adjectiveRuleApplies(const AdjectiveRule& rule, const InflectionResult& wor
 }
 
 std::string adjectiveFormRomaji(const AdjectiveRule& rule, const InflectionResult& word) {
-  if (!namedWord(rule).empty()) return rule.ending;
-  return std::string(withoutLastBytes(word.romaji, 1)) + rule.ending;
+  if (!namedWord(rule).empty()) return std::string(rule.ending);
+  std::string romaji(withoutLastBytes(word.romaji, 1));
+  romaji += rule.ending;
+  return romaji;
 }
 
 InflectionResult applyAdjectiveRule(const AdjectiveRule& rule, const InflectionResult& word,

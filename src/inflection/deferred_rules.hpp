@@ -22,7 +22,7 @@ struct IndexedRuleSet {
 template <typename Rule>
 class DeferredRules {
  public:
-  using Parse = RuleSet<Rule> (*)(std::string_view text);
+  using Parse = RuleSet<Rule> (*)(std::string text);
 
   explicit DeferredRules(Parse parse) : parse_(parse) {}
 
@@ -34,17 +34,15 @@ class DeferredRules {
   const IndexedRuleSet<Rule>& get() const {
     if (!parsed_) {
       auto parsed = std::make_unique<IndexedRuleSet<Rule>>();
-      parsed->set = parse_(text_);
+      parsed->set = parse_(std::move(text_));  // the set keeps it
       parsed->index = indexRules(parsed->set);
       parsed_ = std::move(parsed);
-      // The rules keep copies of what they need.
-      std::string().swap(text_);
     }
     return *parsed_;
   }
 
  private:
   Parse parse_;
-  mutable std::string text_;  ///< emptied once parsed
+  mutable std::string text_;  ///< handed to the rules once parsed
   mutable std::unique_ptr<const IndexedRuleSet<Rule>> parsed_;
 };

@@ -40,9 +40,9 @@ class RuleLineReader {
   std::size_t linesPastEnd_ = 0;
 };
 
-/// The rules of a verb or adjective rules file's text.
-RuleSet<InflectionRule> parseVerbRules(std::string_view text);
-RuleSet<AdjectiveRule> parseAdjectiveRules(std::string_view text);
+/// The rules of a verb or adjective rules file's text, which the set keeps.
+RuleSet<InflectionRule> parseVerbRules(std::string text);
+RuleSet<AdjectiveRule> parseAdjectiveRules(std::string text);
 
 /// Opens the rule file `fileName` and hands it to `read`. False when it
 /// cannot be opened; `read` then gets an empty text, so that what it fills

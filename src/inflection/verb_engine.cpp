@@ -14,7 +14,7 @@ namespace {
 /// Whether an irregular rule restricted to `ruleWord` serves the irregular
 /// verb `romaji` as far as `ending` decides; sets `endingMatched` when the
 /// verb ends in it.
-bool irregularRuleServes(const std::string& ruleWord, const std::string& romaji,
+bool irregularRuleServes(std::string_view ruleWord, const std::string& romaji,
                          std::string_view ending, bool& endingMatched) {
   if (!romaji.ends_with(ending)) return true;
   if (ruleWord.size() < ending.size() || !ruleWord.ends_with(ending)) return false;
@@ -36,7 +36,7 @@ bool irregularRuleServes(const std::string& ruleWord, const std::string& romaji,
 
 }  // namespace
 
-bool irregularWordIsServed(const std::string& ruleWord, const std::string& romaji,
+bool irregularWordIsServed(std::string_view ruleWord, const std::string& romaji,
                            const std::vector<std::string>& auxiliaries) {
   if (romaji.size() < ruleWord.size()) return false;
   bool endingMatched = false;
