@@ -10,6 +10,7 @@
 #include <ostream>
 #include <utility>
 
+#include "inflection/rule_file_reader.hpp"
 #include "inflection/word_class.hpp"
 #include "romaji/kana_converter.hpp"
 #include "romaji/syllable_table.hpp"
@@ -17,30 +18,6 @@
 namespace {
 
 using Entries = std::vector<DictionaryEntry>;  // as the Dictionary holds them: in file order
-
-/// Beyond this size a file is read without reserving its size first.
-constexpr std::streamoff kLargestReservation = std::streamoff{1} << 30;
-
-/// The rest of a stream's bytes.
-std::string readRest(std::istream& in) {
-  std::string text;
-  // One reservation when the stream can tell its size, as a file can.
-  const std::streampos start = in.tellg();
-  if (start != std::streampos(-1) && in.seekg(0, std::ios::end)) {
-    const std::streampos end = in.tellg();
-    in.seekg(start);
-    if (end != std::streampos(-1) && end - start > 0 && end - start < kLargestReservation) {
-      text.reserve(static_cast<std::size_t>(end - start));
-    }
-  }
-  in.clear();
-  // A directory or an unreadable file yields nothing.
-  char block[1 << 16];
-  while (in.read(block, sizeof block) || in.gcount() > 0) {
-    text.append(block, static_cast<std::size_t>(in.gcount()));
-  }
-  return text;
-}
 
 /// Lines may end in CR LF: the CR directly before each LF is dropped, the
 /// way a text-mode read would on systems that write CR LF.
@@ -62,6 +39,7 @@ class FieldReader {
   explicit FieldReader(std::string_view text) : text_(text) {}
 
   bool atEnd() const { return pos_ >= text_.size(); }
+  std::size_t position() const { return pos_; }
 
   /// The bytes up to the next `stop` (consumed, not kept). False when the
   /// text ends first; `field` then holds what was read.
@@ -222,18 +200,47 @@ void parseDictionary(std::string_view text, const KanaConverter& kana, std::ostr
   }
 }
 
-/// Empties `entries` and reads those of the text in `in`, in file order;
-/// `text` and `romaji` then hold what their views point into.
-void loadEntries(std::istream& in, const KanaConverter& kana, std::ostream& console,
-                 LineReader readLine, Entries& entries, std::unique_ptr<const std::string>& text,
-                 std::unique_ptr<const std::string>& romaji) {
-  entries.clear();
-  auto fileText = std::make_unique<std::string>(dropCarriageReturns(readRest(in)));
-  auto allRomaji = std::make_unique<std::string>();
-  parseDictionary(*fileText, kana, console, readLine, entries, *allRomaji);
-  text = std::move(fileText);
-  romaji = std::move(allRomaji);
-  console.flush();
+/// Whether `line` begins with `tabs` fields each ended by a TAB, the third
+/// and fourth (where `numbers`) digits alone, no more than a 16-bit and a
+/// 32-bit value can hold. Only those fields are read.
+bool hasPlainFields(std::string_view line, std::size_t tabs, bool numbers) {
+  const std::size_t texts = numbers ? 2 : tabs;  // fields of any bytes, TABs found by memchr
+  std::size_t at = 0;
+  for (std::size_t field = 0; field < texts; ++field) {
+    at = line.find('\t', at);
+    if (at == std::string_view::npos) return false;
+    ++at;
+  }
+  for (std::size_t field = texts; field < tabs; ++field) {
+    const std::size_t first = at;
+    while (at < line.size() && line[at] >= '0' && line[at] <= '9') ++at;
+    if (at == first || at - first > (field == 2 ? 4u : 9u)) return false;
+    if (at == line.size() || line[at] != '\t') return false;
+    ++at;
+  }
+  return true;
+}
+
+/// How many bytes of `text` are TABs. Counted in blocks short enough for a
+/// count per byte lane, which the compiler keeps in vector registers.
+std::size_t countTabs(std::string_view text) {
+  constexpr std::size_t kLanes = 16;
+  constexpr std::size_t kBlock = 255 * kLanes;  // a lane counts at most 255
+  std::size_t total = 0;
+  while (!text.empty()) {
+    const std::size_t length = std::min(text.size(), kBlock);
+    std::array<std::uint8_t, kLanes> lanes{};
+    std::size_t i = 0;
+    for (; i + kLanes <= length; i += kLanes) {
+      for (std::size_t lane = 0; lane < kLanes; ++lane) {
+        lanes[lane] = static_cast<std::uint8_t>(lanes[lane] + (text[i + lane] == '\t'));
+      }
+    }
+    for (const std::uint8_t lane : lanes) total += lane;
+    for (; i < length; ++i) total += text[i] == '\t';
+    text.remove_prefix(length);
+  }
+  return total;
 }
 
 /// The positions of `entries` in key order, equal keys in file order.
@@ -241,6 +248,15 @@ void loadEntries(std::istream& in, const KanaConverter& kana, std::ostream& cons
 /// most comparisons read neither entry; romaji hold no zero byte, so a
 /// shorter key's padding sorts it first, as a string comparison would.
 std::vector<std::uint32_t> keyOrder(const Entries& entries) {
+  std::vector<std::uint32_t> order(entries.size());
+  // The bundled files are written in key order: then file order is the order.
+  const auto keyBefore = [](const DictionaryEntry& a, const DictionaryEntry& b) {
+    return a.romaji < b.romaji;
+  };
+  if (std::is_sorted(entries.begin(), entries.end(), keyBefore)) {
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<std::uint32_t>(i);
+    return order;
+  }
   struct Keyed {
     std::uint64_t head;
     std::uint32_t position;
@@ -256,68 +272,136 @@ std::vector<std::uint32_t> keyOrder(const Entries& entries) {
   }
   std::sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
     if (a.head != b.head) return a.head < b.head;
-    const int order = entries[a.position].romaji.compare(entries[b.position].romaji);
-    return order != 0 ? order < 0 : a.position < b.position;
+    const int comparison = entries[a.position].romaji.compare(entries[b.position].romaji);
+    return comparison != 0 ? comparison < 0 : a.position < b.position;
   });
-  std::vector<std::uint32_t> order(entries.size());
   for (std::size_t i = 0; i < order.size(); ++i) order[i] = keyed[i].position;
   return order;
 }
 
 }  // namespace
 
-bool Dictionary::loadFile(const std::string& fileName, StreamLoad load, const KanaConverter& kana,
-                          std::ostream& console) {
+/// How the lines of one file format are read, and the shape of a plain
+/// line: `tabs` TABs, class and attitude written as digits where `numbers`.
+struct Dictionary::LineFormat {
+  LineReader readLine;
+  std::size_t tabs;
+  bool numbers;
+};
+
+namespace {
+
+const Dictionary::LineFormat kVerbLines{readVerbLine, 4, true};
+const Dictionary::LineFormat kAdjectiveLines{readAdjectiveLine, 2, false};
+
+/// True when parsing `text` is sure to print nothing: every entry line it
+/// would read begins with the plain fields and has no TAB after them, so
+/// each is read on its own and its meaning ends at its line feed, never at a
+/// TAB. The TABs of all those lines are counted in one sweep: a line with a
+/// TAB in its meaning makes the count exceed the plain fields' TABs. Any
+/// other text is left to the parse.
+bool parsePrintsNothing(std::string_view text, const Dictionary::LineFormat& format) {
+  FieldReader header(text);
+  std::int64_t count = 0;
+  if (!header.readInteger(INT32_MIN, INT32_MAX, count)) return true;  // no entry is read
+  if (!header.skipLine(kHeaderRemainderLimit)) return true;
+  const std::size_t first = header.position();
+  std::size_t pos = first;
+  std::size_t lines = 0;
+  for (; static_cast<std::int64_t>(lines) < count && pos < text.size(); ++lines) {
+    const std::size_t lineFeed = text.find('\n', pos);
+    const std::size_t end = lineFeed == std::string_view::npos ? text.size() : lineFeed;
+    if (!hasPlainFields(text.substr(pos, end - pos), format.tabs, format.numbers)) return false;
+    pos = end + 1;
+  }
+  const std::string_view read = text.substr(first, std::min(pos, text.size()) - first);
+  return countTabs(read) == lines * format.tabs;
+}
+
+}  // namespace
+
+bool Dictionary::loadFile(const std::string& fileName, const LineFormat& format,
+                          const KanaConverter& kana, std::ostream& console) {
   std::ifstream file(fileName, std::ios::binary);
   if (!file.is_open()) return false;
-  (this->*load)(file, kana, console);
+  load(file, format, kana, console);
   return true;
+}
+
+void Dictionary::load(std::istream& in, const LineFormat& format, const KanaConverter& kana,
+                      std::ostream& console) {
+  text_ = std::make_unique<const std::string>(dropCarriageReturns(readRest(in)));
+  format_ = &format;
+  kana_ = &kana;
+  contents_.reset();
+  if (!parsePrintsNothing(*text_, format)) parse(console);
+  console.flush();
+}
+
+void Dictionary::parse(std::ostream& console) const {
+  auto contents = std::make_unique<Contents>();
+  if (text_ != nullptr) {
+    parseDictionary(*text_, *kana_, console, format_->readLine, contents->entries,
+                    contents->romaji);
+    contents->order = keyOrder(contents->entries);
+  }
+  contents_ = std::move(contents);
+}
+
+const Dictionary::Contents& Dictionary::contents() const {
+  if (contents_ == nullptr) {
+    std::ostream nowhere(nullptr);  // the load found that the parse prints nothing
+    parse(nowhere);
+  }
+  return *contents_;
 }
 
 bool Dictionary::loadVerbFile(const std::string& fileName, const KanaConverter& kana,
                               std::ostream& console) {
-  return loadFile(fileName, &Dictionary::loadVerbFile, kana, console);
+  return loadFile(fileName, kVerbLines, kana, console);
 }
 
 void Dictionary::loadVerbFile(std::istream& in, const KanaConverter& kana, std::ostream& console) {
-  loadEntries(in, kana, console, readVerbLine, entries_, text_, romaji_);
-  order_ = keyOrder(entries_);
-  keyIndexBuilt_ = false;
+  load(in, kVerbLines, kana, console);
 }
 
 bool Dictionary::loadAdjectiveFile(const std::string& fileName, const KanaConverter& kana,
                                    std::ostream& console) {
-  return loadFile(fileName, &Dictionary::loadAdjectiveFile, kana, console);
+  return loadFile(fileName, kAdjectiveLines, kana, console);
 }
 
 void Dictionary::loadAdjectiveFile(std::istream& in, const KanaConverter& kana,
                                    std::ostream& console) {
-  loadEntries(in, kana, console, readAdjectiveLine, entries_, text_, romaji_);
-  order_ = keyOrder(entries_);
-  keyIndexBuilt_ = false;
+  load(in, kAdjectiveLines, kana, console);
 }
 
 const DictionaryKeyIndex& Dictionary::keyIndex() const {
-  if (keyIndexBuilt_) return keyIndex_;
-  keyIndexBuilt_ = true;
-  keyIndex_.records.clear();
-  keyIndex_.keys.clear();
-  keyIndex_.records.reserve(entries_.size());
+  const Contents& built = contents();
+  DictionaryKeyIndex& index = contents_->keyIndex;
+  if (built.keyIndexBuilt) return index;
+  contents_->keyIndexBuilt = true;
+  index.records.reserve(built.entries.size());
   for (const DictionaryEntry& entry : *this) {
-    DictionaryKeyIndex::Record& record = keyIndex_.records.emplace_back();
+    DictionaryKeyIndex::Record& record = index.records.emplace_back();
     record.entry = &entry;
-    record.keyOffset = keyIndex_.keys.size();
+    record.keyOffset = index.keys.size();
     record.wordClass = entry.wordClass;
-    keyIndex_.keys += entry.romaji;
+    index.keys += entry.romaji;
   }
-  return keyIndex_;
+  return index;
 }
 
 bool Dictionary::lookup(std::string_view romaji, std::vector<DictionaryEntry>& found) const {
   found.clear();
+  const Contents& built = contents();
+  struct KeyLess {
+    const Entries& entries;
+    bool operator()(std::uint32_t a, std::string_view key) const { return entries[a].romaji < key; }
+    bool operator()(std::string_view key, std::uint32_t a) const { return key < entries[a].romaji; }
+  };
   const auto [first, last] =
-      std::equal_range(order_.begin(), order_.end(), romaji, KeyLess{entries_});
-  for (auto it = first; it != last; ++it) found.push_back(entries_[*it]);
+      std::equal_range(built.order.begin(), built.order.end(), romaji, KeyLess{built.entries});
+  for (auto it = first; it != last; ++it) found.push_back(built.entries[*it]);
   return !found.empty();
 }
 

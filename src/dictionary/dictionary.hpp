@@ -56,9 +56,13 @@ struct DictionaryKeyIndex {
 InflectionResult wordFromEntry(const DictionaryEntry& entry, std::int16_t wordClass);
 
 /// The entries of one dictionary file in key order, equal keys in file
-/// order. Only its loaders change it; each replaces the whole content.
-/// Warning: the key index points into the entries, so a Dictionary moves
-/// but is never copied.
+/// order. Only its loaders change it; each replaces the whole content. A
+/// loader keeps the file's bytes; the entries are parsed from them on first
+/// use, or at once when parsing could print "EXTENDED ENTRY", so the console
+/// shows what a parse at load shows.
+/// Warning: keeps a pointer to the KanaConverter its loader was given,
+/// which must outlive it; the key index points into the entries, so a
+/// Dictionary moves but is never copied.
 class Dictionary {
   using Entries = std::vector<DictionaryEntry>;  ///< in file order
   using Order = std::vector<std::uint32_t>;      ///< positions in Entries, in key order
@@ -118,31 +122,39 @@ class Dictionary {
 
   /// The entries in key order (file order among equal keys); an entry's
   /// romaji is its key.
-  const_iterator begin() const { return const_iterator(entries_, order_.begin()); }
-  const_iterator end() const { return const_iterator(entries_, order_.end()); }
-  std::size_t size() const { return entries_.size(); }
+  const_iterator begin() const { return const_iterator(contents().entries, contents().order.begin()); }
+  const_iterator end() const { return const_iterator(contents().entries, contents().order.end()); }
+  std::size_t size() const { return contents().entries.size(); }
 
   /// The keys and classes of the entries, in the same order; built on first
   /// use, since only the reverse search reads it.
   const DictionaryKeyIndex& keyIndex() const;
 
+  /// How an entry line is read (one per file format).
+  struct LineFormat;
+
  private:
-  using StreamLoad = void (Dictionary::*)(std::istream&, const KanaConverter&, std::ostream&);
-  bool loadFile(const std::string& fileName, StreamLoad load, const KanaConverter& kana,
-                std::ostream& console);
-  /// Orders positions by the key of their entries, or a position and a key.
-  struct KeyLess {
-    const Entries& entries;
-    bool operator()(std::uint32_t a, std::string_view key) const { return entries[a].romaji < key; }
-    bool operator()(std::string_view key, std::uint32_t a) const { return key < entries[a].romaji; }
+  /// What the file's bytes hold, in the order a lookup needs it.
+  struct Contents {
+    Entries entries;
+    std::string romaji;  ///< every entry's romaji, one after another
+    Order order;
+    DictionaryKeyIndex keyIndex;  ///< see keyIndex
+    bool keyIndexBuilt = false;
   };
+
+  bool loadFile(const std::string& fileName, const LineFormat& format, const KanaConverter& kana,
+                std::ostream& console);
+  void load(std::istream& in, const LineFormat& format, const KanaConverter& kana,
+            std::ostream& console);
+  /// Parses the bytes into contents_, "EXTENDED ENTRY" going to `console`.
+  void parse(std::ostream& console) const;
+  const Contents& contents() const;
 
   // Owned through pointers, so that the entries' views stay valid when the
   // dictionary moves.
-  std::unique_ptr<const std::string> text_;    ///< the file's bytes, CR LF as LF
-  std::unique_ptr<const std::string> romaji_;  ///< every entry's romaji, one after another
-  Entries entries_;
-  Order order_;
-  mutable DictionaryKeyIndex keyIndex_;  ///< see keyIndex
-  mutable bool keyIndexBuilt_ = false;   ///< cleared by the loaders
+  std::unique_ptr<const std::string> text_;  ///< the file's bytes, CR LF as LF
+  const LineFormat* format_ = nullptr;       ///< of text_
+  const KanaConverter* kana_ = nullptr;
+  mutable std::unique_ptr<Contents> contents_;  ///< null until parsed
 };

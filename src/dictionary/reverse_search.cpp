@@ -298,7 +298,7 @@ std::vector<const Record*> possibleRecords(const DictionaryKeyIndex& index, cons
 }  // namespace
 
 const VerbSearchIndex& ConjugationEngine::verbSearch() const {
-  if (!verbSearch_) verbSearch_ = indexVerbSearch(verbIndex_);
+  if (!verbSearch_) verbSearch_ = indexVerbSearch(verbRules_.get().index);
   return *verbSearch_;
 }
 
@@ -310,11 +310,12 @@ bool ConjugationEngine::producesForm(const InflectionResult& word, std::string_v
   // of the word's classes whose tail fits the form need choosing: no other
   // rule can produce the form. Their rules are chosen exactly as
   // chooseVerbRules would, and the survivors' romaji compared.
+  const RuleIndex<InflectionRule>& verbIndex = verbRules_.get().index;
   const auto wordBits = static_cast<std::uint16_t>(word.wordClass);
   std::vector<std::uint32_t> slots;
   for (const TailGroup* group : fitting) {
     for (const std::uint32_t position : group->visits) {
-      const IndexedRule<InflectionRule>& visit = verbIndex_.visits[position];
+      const IndexedRule<InflectionRule>& visit = verbIndex.visits[position];
       const std::uint32_t slot = visit.slot;
       if (visit.anyClass) {
         // An exception makes no form; a named-word rule serves its word alone,
@@ -338,8 +339,8 @@ bool ConjugationEngine::producesForm(const InflectionResult& word, std::string_v
     if (produces) continue;
     applying.clear();
     SlotOutcome outcome;
-    for (const std::uint32_t position : verbIndex_.visitsOfSlot[slot]) {
-      const IndexedRule<InflectionRule>& visit = verbIndex_.visits[position];
+    for (const std::uint32_t position : verbIndex.visitsOfSlot[slot]) {
+      const IndexedRule<InflectionRule>& visit = verbIndex.visits[position];
       if (!visit.anyClass && (visit.appliesTo & wordBits) == 0) continue;
       if (!ruleApplies(*visit.rule, word, 0, 0, classLists_.auxiliaries)) continue;
       applying.push_back(&visit);
@@ -358,12 +359,13 @@ void ConjugationEngine::reverseSearchVerbs(std::string form,
   if (form.size() < 2) return;
   const TypedForm typed = typedFormOf(form, classLists_.nonstemInflections);
   const DictionaryKeyIndex& index = verbDictionary_.keyIndex();
-  NamedWordCursor named(verbIndex_.namedWords);
+  const RuleIndex<InflectionRule>& verbIndex = verbRules_.get().index;
+  NamedWordCursor named(verbIndex.namedWords);
   InflectionResult word;  // only what choosing rules and spelling romaji read
-  std::vector<bool> fitSlots(verbIndex_.slotCount, false);
+  std::vector<bool> fitSlots(verbIndex.slotCount, false);
   const VerbSearchIndex& search = verbSearch();
   const std::vector<const TailGroup*> fitting = groupsEnding(search.tails, typed.bare);
-  for (const Record* possible : possibleRecords(index, typed, fitting, verbIndex_)) {
+  for (const Record* possible : possibleRecords(index, typed, fitting, verbIndex)) {
     const Record& record = *possible;
     const std::string_view key = index.keyOf(record);
     const std::int16_t wordClass =
@@ -386,7 +388,7 @@ void ConjugationEngine::reverseSearchAdjectives(std::string form,
   InflectionResult word;
   word.wordClass = TrueAdjective;
   std::vector<const AdjectiveRule*> chosen;
-  NamedWordCursor named(adjectiveIndex_.namedWords);
+  NamedWordCursor named(adjectiveRules_.get().index.namedWords);
   for (const DictionaryEntry& entry : adjectiveDictionary_) {
     const std::string_view key = entry.romaji;
     if (!named.names(key)) {

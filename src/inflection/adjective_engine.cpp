@@ -19,8 +19,10 @@ bool adjectiveRuleApplies(const AdjectiveRule& rule, const InflectionResult& wor
 }
 
 std::string adjectiveFormRomaji(const AdjectiveRule& rule, const InflectionResult& word) {
-  if (!namedWord(rule).empty()) return rule.ending;
-  return std::string(withoutLastBytes(word.romaji, 1)) + rule.ending;
+  if (!namedWord(rule).empty()) return std::string(rule.ending);
+  std::string romaji(withoutLastBytes(word.romaji, 1));
+  romaji += rule.ending;
+  return romaji;
 }
 
 InflectionResult applyAdjectiveRule(const AdjectiveRule& rule, const InflectionResult& word,
@@ -55,7 +57,7 @@ void ConjugationEngine::chooseAdjectiveRules(const InflectionResult& word,
                                              std::int32_t senseFilter,
                                              std::int16_t politenessFilter,
                                              std::vector<const AdjectiveRule*>& chosen) const {
-  chooseRules(adjectiveIndex_, caseName, word.wordClass, chosen, [&](const AdjectiveRule& rule) {
+  chooseRules(adjectiveRules_.get().index, caseName, word.wordClass, chosen, [&](const AdjectiveRule& rule) {
     return adjectiveRuleApplies(rule, word, senseFilter, politenessFilter);
   });
 }

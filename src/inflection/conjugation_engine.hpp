@@ -9,14 +9,17 @@
 
 #include "dictionary/dictionary.hpp"
 #include "inflection/inflection_result.hpp"
+#include "inflection/deferred_rules.hpp"
 #include "inflection/inflection_rule.hpp"
+#include "inflection/rule_file_reader.hpp"
 #include "inflection/rule_index.hpp"
 
 class KanaConverter;
 
 /// The process-wide owner of the rule sets, the verb class lists and the two
-/// dictionaries. Only its loaders fill it, each replacing what it loads and
-/// building the indexes of what it read; everything else only reads it.
+/// dictionaries. Only its loaders fill it, each replacing what it loads;
+/// everything else only reads it. What a loader read is parsed and indexed
+/// on its first use (DeferredRules, Dictionary), which no caller can tell.
 /// Warning: keeps a reference to the KanaConverter, which must outlive it.
 class ConjugationEngine {
  public:
@@ -45,8 +48,8 @@ class ConjugationEngine {
 
   const Dictionary& verbDictionary() const { return verbDictionary_; }
   const Dictionary& adjectiveDictionary() const { return adjectiveDictionary_; }
-  const RuleSet<InflectionRule>& verbRules() const { return verbRules_; }
-  const RuleSet<AdjectiveRule>& adjectiveRules() const { return adjectiveRules_; }
+  const RuleSet<InflectionRule>& verbRules() const { return verbRules_.get().set; }
+  const RuleSet<AdjectiveRule>& adjectiveRules() const { return adjectiveRules_.get().set; }
   const VerbClassLists& classLists() const { return classLists_; }
   const KanaConverter& kana() const { return kana_; }
 
@@ -98,11 +101,9 @@ class ConjugationEngine {
   const KanaConverter& kana_;
   Dictionary verbDictionary_;
   Dictionary adjectiveDictionary_;
-  RuleSet<InflectionRule> verbRules_;
-  RuleSet<AdjectiveRule> adjectiveRules_;
+  DeferredRules<InflectionRule> verbRules_{parseVerbRules};
+  DeferredRules<AdjectiveRule> adjectiveRules_{parseAdjectiveRules};
   VerbClassLists classLists_;
-  RuleIndex<InflectionRule> verbIndex_;
-  RuleIndex<AdjectiveRule> adjectiveIndex_;
   mutable std::optional<VerbSearchIndex> verbSearch_;  ///< see verbSearch; emptied by loadVerbRules
 };
 

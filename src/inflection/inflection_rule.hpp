@@ -4,34 +4,39 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "inflection/word_class.hpp"
 
+// The texts of the rules are views: a loaded rule views the text of its
+// file, which its RuleSet keeps (RuleSet::text), so that loading copies no
+// text and allocates nothing per rule but its place in the set.
+
 /// How a verb rule spells its form (see form_assembly.hpp).
 struct RuleFormation {
   std::int32_t endingColumn = 0;  ///< column of VerbEndingTable; outside 0..11 reads as empty
-  std::string prefix;             ///< romaji before the stem
-  std::string suffix;             ///< romaji after the ending, or the whole replacement of `word`
-  std::string auxiliary;          ///< romaji word after one space; empty for none
-  std::string writtenTail;        ///< EUC-JP written form of the auxiliary or replacement
+  std::string_view prefix;        ///< romaji before the stem
+  std::string_view suffix;        ///< romaji after the ending, or the whole replacement of `word`
+  std::string_view auxiliary;     ///< romaji word after one space; empty for none
+  std::string_view writtenTail;   ///< EUC-JP written form of the auxiliary or replacement
 };
 
 /// One verb rule, combining its case line, group line and rule line.
 struct InflectionRule {
   std::int16_t subCaseId = 0;  ///< of the group line; with caseId, the rule's slot
   std::int16_t caseId = 0;     ///< of the case line
-  std::string caseName;        ///< of the case line; the key the rule is filed under
+  std::string_view caseName;   ///< of the case line; the key the rule is filed under
   std::int32_t sense = 0;
   std::int32_t politeness = 0;
   std::int32_t attitude = 0;
   std::uint8_t colloquial = 0;
   std::int16_t resultClass = 0;  ///< WordOverride for an exception rule
-  std::string gloss;
+  std::string_view gloss;
   std::uint16_t appliesTo = 0;  ///< mask of the word classes served; NamedWord: a restricted rule
-  std::string word;             ///< empty, or the word (ending) the rule is restricted to
+  std::string_view word;        ///< empty, or the word (ending) the rule is restricted to
   std::vector<std::int16_t> addedCases;
   RuleFormation formation;
 };
@@ -41,14 +46,14 @@ struct InflectionRule {
 struct AdjectiveRule {
   std::int16_t subCaseId = 0;  ///< of the rule line itself: adjective files have no groups
   std::int16_t caseId = 0;     ///< of the case line
-  std::string caseName;        ///< of the case line; the key the rule is filed under
+  std::string_view caseName;   ///< of the case line; the key the rule is filed under
   std::int32_t sense = 0;
   std::int32_t politeness = 0;
   std::int16_t resultClass = 0;  ///< WordOverride for an exception rule; NamedWord bit with `word`
-  std::string gloss;
-  std::string ending;  ///< replaces the final i; the exact word (exception), the whole form (named)
+  std::string_view gloss;
+  std::string_view ending;  ///< replaces the final i; the exact word (exception), the whole form (named)
   std::vector<std::int16_t> addedCases;
-  std::string word;    ///< the adjective a named-word rule serves; empty for any other rule
+  std::string_view word;    ///< the adjective a named-word rule serves; empty for any other rule
 };
 
 /// The word a named-word verb rule serves (a restricted rule, see
@@ -87,8 +92,9 @@ std::vector<std::int16_t> casesAppliedAfter(const std::vector<std::int16_t>& app
 /// rule's case name is in caseOrder.
 template <typename Rule>
 struct RuleSet {
-  std::multimap<std::string, Rule> rules;  ///< equal names keep file order
-  std::vector<std::string> caseOrder;      ///< case names in the order of their groups
+  std::multimap<std::string_view, Rule> rules;  ///< equal names keep file order
+  std::vector<std::string> caseOrder;           ///< case names in the order of their groups
+  std::shared_ptr<const std::string> text;      ///< the file's text, which the rules view
 };
 
 /// The eleven word lists of the verb classification file, each in file order.

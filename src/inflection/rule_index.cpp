@@ -55,7 +55,7 @@ std::vector<TailGroup> tailGroupsOf(const std::vector<IndexedRule<InflectionRule
     const IndexedRule<InflectionRule>& visit = visits[position];
     if (visit.exception) continue;  // it makes no form
     const InflectionRule& rule = *visit.rule;
-    std::string tail = rule.formation.suffix;
+    std::string tail(rule.formation.suffix);
     if (rule.word.empty()) tail += rule.formation.auxiliary;
     std::erase(tail, ' ');
     TailGroup& group = groups[tail];

@@ -16,7 +16,7 @@ constexpr char kSeparator = ',';
 
 /// The fields of a case line shared by both files.
 struct CaseLine {
-  std::string name;
+  std::string_view name;
   std::int16_t id = 0;
   std::int32_t count = 0;
 };
@@ -38,7 +38,7 @@ struct VerbGroupLine {
   std::int32_t attitude = 0;
   std::uint8_t colloquial = 0;
   std::vector<std::int16_t> addedCases;
-  std::string gloss;
+  std::string_view gloss;
 };
 
 VerbGroupLine readVerbGroupLine(std::string_view line) {
@@ -103,22 +103,23 @@ AdjectiveRule readAdjectiveRuleLine(std::string_view line, const CaseLine& c) {
 /// `end` (the first rule filed under a later name): the rules of one case
 /// line come together, so the place is searched once per case line.
 template <typename Rule>
-void fileRule(RuleSet<Rule>& set, typename std::multimap<std::string, Rule>::iterator end,
+void fileRule(RuleSet<Rule>& set, typename std::multimap<std::string_view, Rule>::iterator end,
               Rule rule) {
-  std::string name = rule.caseName;
-  set.rules.emplace_hint(end, std::move(name), std::move(rule));
+  const std::string_view name = rule.caseName;
+  set.rules.emplace_hint(end, name, std::move(rule));
 }
 
 /// Reads the header count, then that many case lines, each followed by the
 /// lines `readCase` (lines, case line, set) reads and files.
 template <typename Rule, typename ReadCase>
-RuleSet<Rule> readRuleSet(std::istream& in, ReadCase readCase) {
+RuleSet<Rule> readRuleSet(std::string text, ReadCase readCase) {
   RuleSet<Rule> set;
-  RuleLineReader lines(in);
+  set.text = std::make_shared<const std::string>(std::move(text));
+  RuleLineReader lines(*set.text);
   const long long caseCount = lines.readHeaderCount();
   for (long long i = 0; i < caseCount && lines.mayContinue(); ++i) {
     const CaseLine c = readCaseLine(lines.nextLine());
-    set.caseOrder.push_back(c.name);
+    set.caseOrder.emplace_back(c.name);
     readCase(lines, c, set);
   }
   return set;
@@ -145,9 +146,16 @@ void readAdjectiveCase(RuleLineReader& lines, const CaseLine& c, RuleSet<Adjecti
 
 }  // namespace
 
+RuleSet<InflectionRule> parseVerbRules(std::string text) {
+  return readRuleSet<InflectionRule>(std::move(text), readVerbCase);
+}
+
+RuleSet<AdjectiveRule> parseAdjectiveRules(std::string text) {
+  return readRuleSet<AdjectiveRule>(std::move(text), readAdjectiveCase);
+}
+
 void ConjugationEngine::loadVerbRules(std::istream& in) {
-  verbRules_ = readRuleSet<InflectionRule>(in, readVerbCase);
-  verbIndex_ = indexRules(verbRules_);
+  verbRules_.load(readRest(in));
   verbSearch_.reset();
 }
 
@@ -156,8 +164,7 @@ bool ConjugationEngine::loadVerbRules(const std::string& fileName) {
 }
 
 void ConjugationEngine::loadAdjectiveRules(std::istream& in) {
-  adjectiveRules_ = readRuleSet<AdjectiveRule>(in, readAdjectiveCase);
-  adjectiveIndex_ = indexRules(adjectiveRules_);
+  adjectiveRules_.load(readRest(in));
 }
 
 bool ConjugationEngine::loadAdjectiveRules(const std::string& fileName) {

@@ -14,7 +14,7 @@ namespace {
 /// Whether an irregular rule restricted to `ruleWord` serves the irregular
 /// verb `romaji` as far as `ending` decides; sets `endingMatched` when the
 /// verb ends in it.
-bool irregularRuleServes(const std::string& ruleWord, const std::string& romaji,
+bool irregularRuleServes(std::string_view ruleWord, const std::string& romaji,
                          std::string_view ending, bool& endingMatched) {
   if (!romaji.ends_with(ending)) return true;
   if (ruleWord.size() < ending.size() || !ruleWord.ends_with(ending)) return false;
@@ -36,7 +36,7 @@ bool irregularRuleServes(const std::string& ruleWord, const std::string& romaji,
 
 }  // namespace
 
-bool irregularWordIsServed(const std::string& ruleWord, const std::string& romaji,
+bool irregularWordIsServed(std::string_view ruleWord, const std::string& romaji,
                            const std::vector<std::string>& auxiliaries) {
   if (romaji.size() < ruleWord.size()) return false;
   bool endingMatched = false;
@@ -67,7 +67,7 @@ InflectionResult applyRule(const InflectionRule& rule, const InflectionResult& w
 void ConjugationEngine::chooseVerbRules(const InflectionResult& word, const std::string& caseName,
                                         std::int32_t senseFilter, std::int16_t politenessFilter,
                                         std::vector<const InflectionRule*>& chosen) const {
-  chooseRules(verbIndex_, caseName, word.wordClass, chosen, [&](const InflectionRule& rule) {
+  chooseRules(verbRules_.get().index, caseName, word.wordClass, chosen, [&](const InflectionRule& rule) {
     return ruleApplies(rule, word, senseFilter, politenessFilter, classLists_.auxiliaries);
   });
 }
@@ -84,7 +84,7 @@ void ConjugationEngine::conjugateVerb(InflectionResult word, const std::string& 
 bool ConjugationEngine::lastVerbFormRomaji(const InflectionResult& word,
                                            std::string& romaji) const {
   const InflectionRule* last =
-      lastChosenRule(verbIndex_, word.wordClass, [&](const InflectionRule& rule) {
+      lastChosenRule(verbRules_.get().index, word.wordClass, [&](const InflectionRule& rule) {
         return ruleApplies(rule, word, 0, 0, classLists_.auxiliaries);
       });
   if (last == nullptr) return false;

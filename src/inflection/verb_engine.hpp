@@ -14,7 +14,7 @@ class KanaConverter;
 /// the irregular verb `romaji`: through each of the endings "suru" and
 /// `auxiliaries` the verb ends in, or, when it ends in none, by naming it
 /// exactly (a compound with or without the space before its auxiliary).
-bool irregularWordIsServed(const std::string& ruleWord, const std::string& romaji,
+bool irregularWordIsServed(std::string_view ruleWord, const std::string& romaji,
                            const std::vector<std::string>& auxiliaries);
 
 /// Whether `word` passes the restrictions a restricted verb rule (appliesTo
@@ -25,7 +25,7 @@ bool irregularWordIsServed(const std::string& ruleWord, const std::string& romaj
 inline bool passesRestrictions(const InflectionRule& rule, const InflectionResult& word) {
   const auto classBits = static_cast<std::uint16_t>(rule.appliesTo & ~NamedWord);
   if ((static_cast<std::uint16_t>(word.wordClass) & classBits) != classBits) return false;
-  const std::string& written = rule.formation.prefix;
+  const std::string_view written = rule.formation.prefix;
   return written.empty() || word.written.empty() || word.written == written;
 }
 

@@ -114,9 +114,9 @@ std::string regularFormRomaji(const InflectionRule& rule, const InflectionResult
   return regularRomaji(rule.formation, stem, ending);
 }
 
-std::string wordFormRomaji(const InflectionRule& rule, const std::string& ruleWord,
+std::string wordFormRomaji(const InflectionRule& rule, std::string_view ruleWord,
                            const InflectionResult& verb) {
-  if (!namedWord(rule).empty()) return rule.formation.suffix;
+  if (!namedWord(rule).empty()) return std::string(rule.formation.suffix);
   return wordRomaji(rule.formation, ruleWord, verb.romaji).first;
 }
 
@@ -155,14 +155,14 @@ InflectionResult assembleRegularForm(const InflectionRule& rule, const Inflectio
   return newForm(std::move(romaji), std::move(written), std::move(reading));
 }
 
-InflectionResult assembleWordForm(const InflectionRule& rule, const std::string& ruleWord,
+InflectionResult assembleWordForm(const InflectionRule& rule, std::string_view ruleWord,
                                   const InflectionResult& verb, const KanaConverter& kana) {
   if (!namedWord(rule).empty()) {
     // The whole named word gives way to the replacement.
-    std::string romaji = rule.formation.suffix;
+    std::string romaji(rule.formation.suffix);
     std::string reading = formKana(kana, romaji, 0, romaji.size());
     std::string written = !rule.formation.writtenTail.empty()
-                              ? rule.formation.writtenTail
+                              ? std::string(rule.formation.writtenTail)
                               : writtenKeepingKanji(verb.written, verb.reading, reading);
     return newForm(std::move(romaji), std::move(written), std::move(reading));
   }

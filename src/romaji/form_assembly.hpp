@@ -49,7 +49,7 @@ InflectionResult assembleRegularForm(const InflectionRule& rule, const Inflectio
 /// the verb and the rule's suffix put in its place. A named-word rule's form
 /// is its suffix alone, written as its writtenTail or, when that is empty,
 /// with the word's kanji kept (writtenKeepingKanji).
-InflectionResult assembleWordForm(const InflectionRule& rule, const std::string& ruleWord,
+InflectionResult assembleWordForm(const InflectionRule& rule, std::string_view ruleWord,
                                   const InflectionResult& verb, const KanaConverter& kana);
 
 /// The romaji alone of assembleRegularForm: lets a search compare forms
@@ -57,7 +57,7 @@ InflectionResult assembleWordForm(const InflectionRule& rule, const std::string&
 std::string regularFormRomaji(const InflectionRule& rule, const InflectionResult& verb);
 
 /// The romaji alone of assembleWordForm.
-std::string wordFormRomaji(const InflectionRule& rule, const std::string& ruleWord,
+std::string wordFormRomaji(const InflectionRule& rule, std::string_view ruleWord,
                            const InflectionResult& verb);
 
 /// The kana of the piece [begin, end) of a form's romaji `form`: toKana of

@@ -1,5 +1,8 @@
 #include "romaji/kana_converter.hpp"
 
+#include <algorithm>
+#include <cstring>
+
 #include "romaji/syllable_table.hpp"
 
 namespace {
@@ -91,6 +94,9 @@ KanaConverter::KanaConverter() {
     std::uint16_t row = hiraganaIndex_.find(kana);
     if (row == UnitIndex::kNoRow) row = katakanaIndex_.find(kana);
     kanaRows_[i] = row;
+    const std::string_view romaji = kanaUnitRomaji(kana);
+    kanaLetters_[i].count = static_cast<std::uint8_t>(romaji.size());
+    std::copy(romaji.begin(), romaji.end(), kanaLetters_[i].letters.begin());
   }
 }
 
@@ -206,23 +212,39 @@ std::string KanaConverter::toRomaji(std::string_view kana) const {
 
 void KanaConverter::appendRomaji(std::string_view kana, std::string& out) const {
   const std::size_t start = out.size();
-  const auto append = [&out](std::string_view letters) {
-    // Letter by letter: a syllable is one to three of them.
-    for (const char letter : letters) out.push_back(letter);
+  // The letters gather in a buffer that goes to `out` in one append (more
+  // for a reading too long for it); a plain kana's letters are copied as
+  // one four-byte block, so the buffer keeps four bytes of slack.
+  std::array<char, 256> letters;
+  std::size_t count = 0;
+  const auto makeRoom = [&] {
+    if (letters.size() - count < sizeof(KanaLetters::letters)) {
+      out.append(letters.data(), count);
+      count = 0;
+    }
   };
   std::size_t i = 0;
   // An odd last byte is no kana and is dropped.
   while (i + 1 < kana.size()) {
+    makeRoom();
+    const auto lead = static_cast<unsigned char>(kana[i]);
     if (kana.size() - i >= 4 && endsAPair_[packKana(kana.substr(i + 2, 2))]) {
       const std::string_view pair = kanaUnitRomaji(kana.substr(i, 4));
       if (!pair.empty()) {
-        append(pair);
+        for (const char letter : pair) letters[count++] = letter;
         i += 4;
         continue;
       }
     }
-    append(kanaUnitRomaji(kana.substr(i, 2)));
+    if (lead == 0xA4 || lead == 0xA5) {
+      const KanaLetters& plain = kanaLetters_[packKana(kana.substr(i, 2)) - 0xA400];
+      std::memcpy(letters.data() + count, plain.letters.data(), plain.letters.size());
+      count += plain.count;
+    } else {
+      for (const char letter : kanaUnitRomaji(kana.substr(i, 2))) letters[count++] = letter;
+    }
     i += 2;
   }
+  out.append(letters.data(), count);
   resolveDoublingMarkers(out, start);
 }

@@ -62,6 +62,14 @@ class KanaConverter {
   /// kNoRow: most readings are made of these alone.
   std::array<std::uint16_t, 512> kanaRows_{};
 
+  /// The romaji of each two-byte unit kanaRows_ covers, small tsu's marker
+  /// included: at most three letters, padded to four.
+  struct KanaLetters {
+    std::array<char, 4> letters{};
+    std::uint8_t count = 0;
+  };
+  std::array<KanaLetters, 512> kanaLetters_{};
+
   UnitIndex romajiIndex_;    ///< the syllables, and through their rows their hiragana
   UnitIndex hiraganaIndex_;  ///< hiragana to romaji, tried first
   UnitIndex katakanaIndex_;  ///< katakana to romaji

@@ -22,7 +22,7 @@ extern const std::array<SyllableRow, kSyllableRowCount> SyllableTable;
 /// True for the white space that separates the parts of a romaji word (and
 /// the fields of the data files): space, tab, LF, VT, FF and CR.
 constexpr bool isWhiteSpace(char ch) {
-  return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\r';
+  return ch == ' ' || (ch >= '\t' && ch <= '\r');  // TAB, LF, VT, FF, CR are 9 to 13
 }
 
 /// True for the consonants that may be written twice to stand for a small

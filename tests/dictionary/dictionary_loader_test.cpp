@@ -107,6 +107,37 @@ TEST(LoadVerbFile, FieldsKeepTheirBytesWhateverTheLineEnding) {
   }
 }
 
+TEST(LoadVerbFile, ExtendedEntryIsAnnouncedAtLoadWhereverTheMeaningEndsAtATab) {
+  struct Case {
+    const char* name;
+    std::string text;
+    const char* console;
+    std::vector<std::string> keys;
+  };
+  const std::string aku = "A\t" + k("aku") + "\t2\t0\tto open\n";
+  const std::string extended = "M\t" + k("miru") + "\t1\t0\tto see\ta\tb\tc\td\te\n";
+  const std::vector<Case> cases = {
+      {"after plain lines", "2\n" + aku + extended, "EXTENDED ENTRY\n", {"aku", "miru"}},
+      {"beyond the count", "1\n" + aku + extended, "", {"aku"}},
+      // The attitude is looked for past the line feed, so the meaning of
+      // this entry lies on the next line and ends at a TAB.
+      {"meaning on the next line", "1\nA\t" + k("aku") + "\t2\n\t0\tto open\ta\tb\tc\td\n",
+       "EXTENDED ENTRY\n", {"aku"}},
+      {"class after a space", "2\nA\t" + k("aku") + "\t 2\t0\tto open\n" + extended,
+       "EXTENDED ENTRY\n", {"aku", "miru"}},
+      {"class too long to read", "2\nA\t" + k("aku") + "\t99999\t0\tto open\n" + extended, "",
+       {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::ostringstream console;
+    const Dictionary dictionary = verbsFrom(c.text, console);
+    EXPECT_EQ(console.str(), c.console);  // before the entries are first read
+    EXPECT_EQ(keysOf(dictionary), c.keys);
+    EXPECT_EQ(console.str(), c.console);
+  }
+}
+
 TEST(LoadVerbFile, ExtendedEntryWithCarriageReturnsDropsOnlyTheLastOne) {
   std::ostringstream console;
   const Dictionary dictionary = verbsFrom(

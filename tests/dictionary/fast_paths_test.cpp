@@ -41,7 +41,7 @@ TEST(LastVerbFormRomaji, SpellsTheLastFormOfConjugateVerb) {
   ASSERT_TRUE(data.loaded);
   std::set<std::string> named;
   for (const auto& [name, rule] : data.engine.verbRules().rules) {
-    if (!rule.word.empty()) named.insert(rule.word);
+    if (!rule.word.empty()) named.emplace(rule.word);
   }
   std::size_t compared = 0;
   std::size_t entry = 0;

@@ -50,7 +50,7 @@ std::set<std::string> plainNamedWords(const ConjugationEngine& engine) {
   std::set<std::string> words;
   for (const auto& [name, rule] : engine.verbRules().rules) {
     if ((rule.appliesTo & 32768) != 0 && !rule.word.empty() && rule.resultClass != 16384) {
-      words.insert(rule.word);
+      words.emplace(rule.word);
     }
   }
   return words;
@@ -59,7 +59,7 @@ std::set<std::string> plainNamedWords(const ConjugationEngine& engine) {
 std::set<std::string> plainNamedAdjectives(const ConjugationEngine& engine) {
   std::set<std::string> words;
   for (const auto& [name, rule] : engine.adjectiveRules().rules) {
-    if ((rule.resultClass & 0x8000) != 0 && !rule.word.empty()) words.insert(rule.word);
+    if ((rule.resultClass & 0x8000) != 0 && !rule.word.empty()) words.emplace(rule.word);
   }
   return words;
 }
@@ -290,7 +290,7 @@ std::vector<std::string> regularForms(const ConjugationEngine& engine,
 Forms pushedAsideForms(const BundledEngine& data, std::size_t perWord) {
   std::set<std::string> excepted;
   for (const auto& [name, rule] : data.engine.verbRules().rules) {
-    if (rule.resultClass == WordOverride) excepted.insert(rule.word);
+    if (rule.resultClass == WordOverride) excepted.emplace(rule.word);
   }
   Forms forms;
   std::size_t irregular = 0;

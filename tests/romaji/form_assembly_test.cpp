@@ -23,28 +23,31 @@ InflectionResult verb(std::string romaji, std::int16_t wordClass, std::string wr
   return word;
 }
 
-InflectionRule regularRule(std::int32_t column, std::string suffix = {}, std::string auxiliary = {},
-                           std::string prefix = {}, std::string writtenTail = {}) {
+// A rule's texts are views: these take texts that outlive the rule.
+InflectionRule regularRule(std::int32_t column, std::string_view suffix = {},
+                           std::string_view auxiliary = {}, std::string_view prefix = {},
+                           std::string_view writtenTail = {}) {
   InflectionRule rule;
   rule.formation.endingColumn = column;
-  rule.formation.prefix = std::move(prefix);
-  rule.formation.suffix = std::move(suffix);
-  rule.formation.auxiliary = std::move(auxiliary);
-  rule.formation.writtenTail = std::move(writtenTail);
+  rule.formation.prefix = prefix;
+  rule.formation.suffix = suffix;
+  rule.formation.auxiliary = auxiliary;
+  rule.formation.writtenTail = writtenTail;
   return rule;
 }
 
-InflectionRule wordRule(std::string suffix, std::string writtenTail = {}) {
+InflectionRule wordRule(std::string_view suffix, std::string_view writtenTail = {}) {
   InflectionRule rule;
-  rule.formation.suffix = std::move(suffix);
-  rule.formation.writtenTail = std::move(writtenTail);
+  rule.formation.suffix = suffix;
+  rule.formation.writtenTail = writtenTail;
   return rule;
 }
 
-InflectionRule namedWordRule(std::string word, std::string suffix, std::string writtenTail = {}) {
-  InflectionRule rule = wordRule(std::move(suffix), std::move(writtenTail));
+InflectionRule namedWordRule(std::string_view word, std::string_view suffix,
+                             std::string_view writtenTail = {}) {
+  InflectionRule rule = wordRule(suffix, writtenTail);
   rule.appliesTo = NamedWord;
-  rule.word = std::move(word);
+  rule.word = word;
   return rule;
 }
 
@@ -130,8 +133,9 @@ TEST(AssembleRegularForm, StemColumnsKeepTheKanjiAndConvertEndingAndSuffixTogeth
   };
   for (const auto& c : cases) {
     const RuleFormation& f = c.rule.formation;
-    const std::string tail =
-        !f.writtenTail.empty() ? f.writtenTail : f.auxiliary.empty() ? "" : converter().toKana(f.auxiliary);
+    const std::string tail = !f.writtenTail.empty() ? std::string(f.writtenTail)
+                             : f.auxiliary.empty()  ? ""
+                                                    : converter().toKana(f.auxiliary);
     const std::string prefix = f.prefix.empty() ? "" : converter().toKana(f.prefix);
     EXPECT_EQ(assembleRegularForm(c.rule, verb("kaku", Godan, kaku), converter()).written,
               prefix + join(kanjiKaku) + converter().toKana(c.kana) + tail)
@@ -295,6 +299,9 @@ TEST(AssembleRegularForm, MarksIllFormedPiecesAsNotValid) {
 
 TEST(AssembleWordForm, ReplacesTheRuleWordByTheSuffix) {
   using namespace euc;
+  const std::string sita = join(si, ta);  // the rules below view these
+  const std::string itta = join(i, smallTu, ta);
+  const std::string kita = join(ki, ta);
   const struct {
     InflectionResult verb;
     std::string ruleWord;
@@ -302,21 +309,21 @@ TEST(AssembleWordForm, ReplacesTheRuleWordByTheSuffix) {
     std::string romaji;
     std::string written;
   } cases[] = {
-      {verb("ai suru", IrregularSuru, join(kanjiKaku, su, ru)), "suru", wordRule("sita", join(si, ta)),
+      {verb("ai suru", IrregularSuru, join(kanjiKaku, su, ru)), "suru", wordRule("sita", sita),
        "ai sita", join(kanjiKaku, si, ta)},
-      {verb("ai suru", IrregularSuru), "suru", wordRule("aisita", join(si, ta)), "ai sita",
+      {verb("ai suru", IrregularSuru), "suru", wordRule("aisita", sita), "ai sita",
        join(a, i, si, ta)},
       {verb("benkyou suru", IrregularSuru), "suru", wordRule("sinai"), "benkyou sinai",
        converter().toKana("benkyou")},
-      {verb("iku", IrregularGodan, join(kanjiKaku, ku)), "iku", wordRule("itta", join(i, smallTu, ta)),
+      {verb("iku", IrregularGodan, join(kanjiKaku, ku)), "iku", wordRule("itta", itta),
        "itta", join(i, smallTu, ta)},
-      {verb("dekiru", IrregularItidan), "kiru", wordRule("kita", join(ki, ta)), "dekita",
+      {verb("dekiru", IrregularItidan), "kiru", wordRule("kita", kita), "dekita",
        join(de, ki, ta)},
       {verb("kuru", Irregular, join(kanjiKaku, ru)), "kuru", wordRule("konai", "\xCD\xE8\xA4\xCA\xA4\xA4"),
        "konai", "\xCD\xE8\xA4\xCA\xA4\xA4"},
-      {verb("mottekuru", Irregular, join(kanjiKaku, te, ku, ru)), "kuru", wordRule("kita", join(ki, ta)),
+      {verb("mottekuru", Irregular, join(kanjiKaku, te, ku, ru)), "kuru", wordRule("kita", kita),
        "mottekita", join(kanjiKaku, te, ki, ta)},
-      {verb("ku", Irregular, std::string(ku)), "kuru", wordRule("kita", join(ki, ta)), "kukita",
+      {verb("ku", Irregular, std::string(ku)), "kuru", wordRule("kita", kita), "kukita",
        join(ku, ki, ta)},
   };
   for (const auto& c : cases) {
