@@ -3,4 +3,4 @@
 printf 'victim\n' > victim.txt
 for name in e.euc.part1 e.euc.part999 e.euc.tmp e.euc~ .e.euc.swp; do ln -s victim.txt "$name"; done
 for name in e.euc.part .e.euc.tmp .zunoka-0000000000000000; do ln -s planted.txt "$name"; done
-printf 'mine\n' > e.euc.part2
+printf 'mine\n' > e.euc.partial
